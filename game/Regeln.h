@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Anzeige.h"
+#include "Einstellungen.h"
+#include "Spielstand.h"
+#include "Zufall.h"
+
+namespace kalumbo {
+
+// The rules of the game, applied to a game state that someone else owns.
+// The choices are read from the settings each time a rule runs, and what
+// the player is to see goes out through the display.
+class TRegeln {
+public:
+    TRegeln(TSpielstand& Stand, const TEinstellungen& Einstellungen, TZufallsquelle& Quelle, TAnzeige& Anzeige);
+
+    // Whether the tile at the cell may be taken in the shape chosen now.
+    bool IstFrei(int Spalte, int Zeile) const;
+
+    // Whether a tile stands at the cell in the shape chosen now.
+    bool HatStein(int Spalte, int Zeile) const;
+
+    // 18 new problem pairs for the chosen range and operations.
+    void ErzeugeAufgaben();
+
+    // Deals the tiles of the pairs onto the chosen shape.
+    void VerteileSteine();
+
+    // A press of any mouse button at pixel (X, Y) of the board picture.
+    void Druck(int X, int Y);
+
+private:
+    int Form() const;
+    void Waehle(int Spalte, int Zeile);
+    void LoeseAuf(std::int32_t Paar);
+
+    TSpielstand& Stand;
+    const TEinstellungen& Einstellungen;
+    TZufallsquelle& Quelle;
+    TAnzeige& Anzeige;
+};
+
+} // namespace kalumbo

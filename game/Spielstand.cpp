@@ -1,0 +1,25 @@
+#include "Spielstand.h"
+
+namespace kalumbo {
+
+const std::string& TSpielstand::Steintext(int Spalte, int Zeile) const
+{
+    static const std::string Leer;
+    const TFeld& Feld = Felder[Spalte][Zeile];
+    if (Feld.Seite == KeinStein || !TAufgabenliste::Enthaelt(Feld.Paar))
+        return Leer;
+    const TAufgabe& Aufgabe = Aufgaben[Feld.Paar];
+    return Feld.Seite == Rechnungsstein ? Aufgabe.Rechnung : Aufgabe.Ergebnis;
+}
+
+std::string Fortschrittstext(int AnzahlGeloest)
+{
+    return std::to_string(AnzahlGeloest) + " von " + std::to_string(AnzahlPaare) + " gelöst";
+}
+
+std::string Verlaufszeile(const TAufgabe& Aufgabe)
+{
+    return Aufgabe.Rechnung + " = " + Aufgabe.Ergebnis;
+}
+
+} // namespace kalumbo
