@@ -1,0 +1,30 @@
+#pragma once
+
+#include "bild/BildFehler.h"
+#include "bild/Pixelbild.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace kalumbo {
+
+// Every decoder below keeps only the visible region of the picture: the
+// top-left min(400, width) x min(400, height) pixels, as RGB. A picture the
+// decoder cannot read ends in TBildFehler("JPEG-Fehlernr. <code>"), with the
+// library's own message code; a damaged but readable picture (a file cut
+// short, for one) is used as far as it decodes.
+
+// Opens the file for reading and decodes it. A file that cannot be opened
+// ends in TBildFehler("Datei <Dateiname> kann nicht geöffnet werden").
+TPixelbild LiesJpegDatei(const std::string& Dateiname);
+
+// Decodes from an open file, read piece by piece from where it stands.
+// The file stays open; it belongs to the caller.
+TPixelbild DekodiereJpeg(std::FILE* Datei);
+
+// Decodes a picture held in memory, such as a built-in picture.
+TPixelbild DekodiereJpeg(const std::uint8_t* Daten, std::size_t Laenge);
+
+} // namespace kalumbo

@@ -1,0 +1,212 @@
+#include "bild/JpegDekoder.h"
+#include "JpegSchreiber.h"
+#include "Testbilder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace kalumbo::test {
+namespace {
+
+constexpr int Toleranz = 4;
+
+std::string JpegMeldung(int Code)
+{
+    return "JPEG-Fehlernr. " + std::to_string(Code);
+}
+
+// "JPEG-Fehlernr. " followed by a decimal number and nothing else.
+bool IstJpegMeldung(const std::string& Meldung)
+{
+    const std::string Anfang = "JPEG-Fehlernr. ";
+    if (Meldung.size() <= Anfang.size() || Meldung.compare(0, Anfang.size(), Anfang) != 0)
+        return false;
+    return std::all_of(Meldung.begin() + std::ptrdiff_t(Anfang.size()), Meldung.end(),
+                       [](char Zeichen) { return Zeichen >= '0' && Zeichen <= '9'; });
+}
+
+// The message of the picture error the call ends in, or "" without one.
+template <typename TAufruf>
+std::string MeldungVon(TAufruf Aufruf)
+{
+    try {
+        Aufruf();
+    } catch (const TBildFehler& Fehler) {
+        return Fehler.what();
+    }
+    return "";
+}
+
+std::string MeldungAusSpeicher(const std::vector<std::uint8_t>& Daten)
+{
+    return MeldungVon([&] { DekodiereJpeg(Daten.data(), Daten.size()); });
+}
+
+std::string MeldungAusDatei(const std::vector<std::uint8_t>& Daten)
+{
+    const TTempVerzeichnis Ort;
+    const std::string Datei = Ort.Schreibe("Bild1.jpg", Daten).string();
+    return MeldungVon([&] { LiesJpegDatei(Datei); });
+}
+
+// A small real picture whose frame header claims another size.
+std::vector<std::uint8_t> MitBehaupteterGroesse(bool Progressiv, int Breite, int Hoehe)
+{
+    std::vector<std::uint8_t> Jpeg = SchreibeJpeg({.Breite = 16, .Hoehe = 16, .Progressiv = Progressiv}, Verlauf(16, 16));
+    const std::size_t Kopf = FindeBildkopf(Jpeg);
+    Jpeg.at(Kopf + 5) = static_cast<std::uint8_t>(Hoehe >> 8);
+    Jpeg.at(Kopf + 6) = static_cast<std::uint8_t>(Hoehe & 0xFF);
+    Jpeg.at(Kopf + 7) = static_cast<std::uint8_t>(Breite >> 8);
+    Jpeg.at(Kopf + 8) = static_cast<std::uint8_t>(Breite & 0xFF);
+    return Jpeg;
+}
+
+TEST(JpegUnlesbar, KeinJpegEndetInDerMeldungMitDemCodeDerBibliothek)
+{
+    const std::vector<std::uint8_t> Leer;
+    const std::vector<std::uint8_t> PngAnfang = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A,
+                                                 0x00, 0x00, 0x00, 0x0D, 'I', 'H', 'D', 'R'};
+    EXPECT_EQ(MeldungAusSpeicher(Leer), JpegMeldung(JERR_INPUT_EMPTY));
+    EXPECT_EQ(MeldungAusDatei(Leer), JpegMeldung(JERR_INPUT_EMPTY));
+    EXPECT_EQ(MeldungAusSpeicher(PngAnfang), JpegMeldung(JERR_NO_SOI));
+    EXPECT_EQ(MeldungAusDatei(PngAnfang), JpegMeldung(JERR_NO_SOI));
+
+    // Noise, once as it comes and once behind a real start-of-image marker,
+    // so the marker reader meets it too.
+    std::mt19937 Zufall(4711);
+    for (int Versuch = 0; Versuch < 20; ++Versuch) {
+        std::vector<std::uint8_t> Rauschen(64 + Versuch * 97);
+        for (auto& Byte : Rauschen)
+            Byte = static_cast<std::uint8_t>(Zufall());
+        if (Versuch % 2 == 1) {
+            Rauschen[0] = 0xFF;
+            Rauschen[1] = 0xD8;
+        }
+        const std::string Meldung = MeldungAusSpeicher(Rauschen);
+        EXPECT_TRUE(IstJpegMeldung(Meldung))
+            << "Versuch " << Versuch << ": \"" << Meldung << "\"";
+        EXPECT_EQ(MeldungAusDatei(Rauschen), Meldung) << "Versuch " << Versuch;
+    }
+}
+
+TEST(JpegUnlesbar, ZwoelfBitWerdenAbgelehnt)
+{
+    std::vector<std::uint8_t> Jpeg = SchreibeJpeg({.Breite = 64, .Hoehe = 64}, Verlauf(64, 64));
+    ASSERT_NO_THROW(DekodiereJpeg(Jpeg.data(), Jpeg.size()));
+    Jpeg.at(FindeBildkopf(Jpeg) + 4) = 12;
+    EXPECT_EQ(MeldungAusSpeicher(Jpeg), JpegMeldung(JERR_BAD_PRECISION));
+    EXPECT_EQ(MeldungAusDatei(Jpeg), JpegMeldung(JERR_BAD_PRECISION));
+}
+
+TEST(JpegUnlesbar, DieBibliothekSchreibtNichtsAufDieFehlerausgabe)
+{
+    const std::vector<std::uint8_t> Jpeg = SchreibeJpeg({.Breite = 300, .Hoehe = 300}, Verlauf(300, 300));
+    const std::vector<std::uint8_t> Abgeschnitten(Jpeg.begin(), Jpeg.begin() + std::ptrdiff_t(Jpeg.size() / 3));
+    const std::vector<std::uint8_t> KeinJpeg = {'G', 'I', 'F', '8', '9', 'a'};
+
+    testing::internal::CaptureStderr();
+    const std::string Warnung = MeldungAusSpeicher(Abgeschnitten);
+    const std::string Fehler = MeldungAusSpeicher(KeinJpeg);
+    const std::string Ausgabe = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(Warnung, "");
+    EXPECT_EQ(Fehler, JpegMeldung(JERR_NO_SOI));
+    EXPECT_EQ(Ausgabe, "");
+}
+
+TEST(JpegBeschaedigt, AbgeschnitteneDateiWirdSoweitDaVerwendet)
+{
+    const TQuellbild Quelle = Verlauf(800, 600);
+    const std::vector<std::uint8_t> Jpeg = SchreibeJpeg({.Breite = 800, .Hoehe = 600}, Quelle);
+    // Cut after about the first 240 rows: the top rows are all there.
+    const std::vector<std::uint8_t> Abgeschnitten(Jpeg.begin(), Jpeg.begin() + std::ptrdiff_t(Jpeg.size() * 2 / 5));
+
+    const TTempVerzeichnis Ort;
+    const std::string Datei = Ort.Schreibe("Bild2.jpg", Abgeschnitten).string();
+    for (const TPixelbild& Bild : {DekodiereJpeg(Abgeschnitten.data(), Abgeschnitten.size()), LiesJpegDatei(Datei)}) {
+        ASSERT_EQ(Bild.Breite, 400);
+        ASSERT_EQ(Bild.Hoehe, 400);
+        TPixelbild Oben = Bild;
+        Oben.Hoehe = 160;
+        EXPECT_LE(GroessteAbweichung(Oben, Quelle), Toleranz);
+    }
+}
+
+TEST(JpegFeindlich, RiesigerProgressiverKopfEndetInDerMeldung)
+{
+    const std::vector<std::uint8_t> Jpeg = MitBehaupteterGroesse(true, 65000, 65000);
+    // The coefficients of the whole picture would need many gigabytes.
+    EXPECT_EQ(MeldungAusSpeicher(Jpeg), JpegMeldung(JERR_NO_BACKING_STORE));
+    EXPECT_EQ(MeldungAusDatei(Jpeg), JpegMeldung(JERR_NO_BACKING_STORE));
+}
+
+TEST(JpegFeindlich, RiesigerKopfInEinemDurchgangLiefertRaschDenSichtbarenTeil)
+{
+    const std::vector<std::uint8_t> Jpeg = MitBehaupteterGroesse(false, 65000, 65000);
+    const auto Anfang = std::chrono::steady_clock::now();
+    const TPixelbild Bild = DekodiereJpeg(Jpeg.data(), Jpeg.size());
+    const auto Dauer = std::chrono::steady_clock::now() - Anfang;
+
+    EXPECT_EQ(Bild.Breite, 400);
+    EXPECT_EQ(Bild.Hoehe, 400);
+    EXPECT_LT(Dauer, std::chrono::seconds(5));
+}
+
+TEST(JpegFeindlich, GrossesProgressivesFotoPasstNochInDieGrenze)
+{
+    // 8000 x 8000 pixels with 4:2:0 chroma: about 192 MB of coefficients.
+    const std::vector<std::uint8_t> Jpeg = MitBehaupteterGroesse(true, 8000, 8000);
+    const TPixelbild Bild = DekodiereJpeg(Jpeg.data(), Jpeg.size());
+    EXPECT_EQ(Bild.Breite, 400);
+    EXPECT_EQ(Bild.Hoehe, 400);
+}
+
+TEST(JpegDatei, FehlendeDateiNenntIhrenNamen)
+{
+    const TTempVerzeichnis Ort;
+    const auto Vorher = std::filesystem::current_path();
+    std::filesystem::current_path(Ort.Pfad());
+    const std::string Meldung = MeldungVon([] { LiesJpegDatei("Bild9.jpg"); });
+    std::filesystem::current_path(Vorher);
+
+    EXPECT_EQ(Meldung, "Datei Bild9.jpg kann nicht geöffnet werden");
+}
+
+TEST(JpegDatei, DateiUndSpeicherGebenDieselbenPixel)
+{
+    const std::vector<std::uint8_t> Jpeg = SchreibeJpeg({.Breite = 640, .Hoehe = 480, .Progressiv = true}, Verlauf(640, 480));
+    const TPixelbild AusSpeicher = DekodiereJpeg(Jpeg.data(), Jpeg.size());
+    ASSERT_EQ(AusSpeicher.Breite, 400);
+    ASSERT_EQ(AusSpeicher.Hoehe, 400);
+
+    const TTempVerzeichnis Ort;
+    const auto Pfad = Ort.Schreibe("Bild3.jpg", Jpeg);
+    const TPixelbild AusDatei = LiesJpegDatei(Pfad.string());
+    EXPECT_EQ(AusDatei.Breite, AusSpeicher.Breite);
+    EXPECT_EQ(AusDatei.Hoehe, AusSpeicher.Hoehe);
+    EXPECT_TRUE(AusDatei.Rgb == AusSpeicher.Rgb);
+
+    // An open file is read from where it stands, and stays the caller's.
+    std::vector<std::uint8_t> MitVorspann(100 + Jpeg.size(), 0x5A);
+    std::copy(Jpeg.begin(), Jpeg.end(), MitVorspann.begin() + 100);
+    const auto VorspannPfad = Ort.Schreibe("Vorspann.bin", MitVorspann);
+    std::FILE* Datei = std::fopen(VorspannPfad.c_str(), "rb");
+    ASSERT_NE(Datei, nullptr);
+    ASSERT_EQ(std::fseek(Datei, 100, SEEK_SET), 0);
+    const TPixelbild AusOffenerDatei = DekodiereJpeg(Datei);
+    EXPECT_TRUE(AusOffenerDatei.Rgb == AusSpeicher.Rgb);
+    EXPECT_EQ(std::fclose(Datei), 0);
+}
+
+} // namespace
+} // namespace kalumbo::test
