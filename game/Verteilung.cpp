@@ -51,9 +51,10 @@ TAusgang VersucheVerteilung(TFelder& Felder, int Form, TZufallsquelle& Quelle, b
             if (!IstPosition(Form, Spalte, Zeile))
                 continue;
 
-            const bool Pruefen = RegelGilt && Zeile < Zeilen && Spalte > 1;
+            // Row 8 and the first position of a row take any tile.
+            const bool ZeileHatRegel = Zeile < Zeilen && Spalte > 1;
             const auto Abgelehnt = [&](const TStein& Stein) {
-                return Pruefen && PaarLinksInZeile(Felder, Form, Spalte, Zeile, Stein.Paar);
+                return RegelGilt && ZeileHatRegel && PaarLinksInZeile(Felder, Form, Spalte, Zeile, Stein.Paar);
             };
             if (std::all_of(Vorrat.begin(), Vorrat.end(), Abgelehnt)) {
                 if (!MussEnden)
