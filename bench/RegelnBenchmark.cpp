@@ -11,9 +11,9 @@ namespace kalumbo {
 namespace {
 
 struct TFesteEinstellungen : TEinstellungen {
-    int Zahlenbereich() const override { return 0; } // up to 30
-    int Rechenart() const override { return RechenartMal; }
-    int Maske() const override { return FormA; }
+    int ZahlenbereichIndex() const override { return 0; } // up to 30
+    int RechenartIndex() const override { return RechenartMal; }
+    int MaskeIndex() const override { return FormA; }
 };
 
 struct TStilleAnzeige : TAnzeige {

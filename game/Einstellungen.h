@@ -7,9 +7,9 @@ namespace kalumbo {
 // choice counts from the next moment it is read.
 class TEinstellungen {
 public:
-    virtual int Zahlenbereich() const = 0; // "30", "50", "100", "1000"
-    virtual int Rechenart() const = 0;     // "plus" ... the second "beide"
-    virtual int Maske() const = 0;         // "innen", "A", "außen", "S"
+    virtual int ZahlenbereichIndex() const = 0; // "30", "50", "100", "1000"
+    virtual int RechenartIndex() const = 0;     // "plus" ... the second "beide"
+    virtual int MaskeIndex() const = 0;         // "innen", "A", "außen", "S"
 
 protected:
     ~TEinstellungen() = default;

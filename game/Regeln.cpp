@@ -12,7 +12,7 @@ TRegeln::TRegeln(TSpielstand& Stand, const TEinstellungen& Einstellungen, TZufal
 
 int TRegeln::Form() const
 {
-    return FormAusMaske(Einstellungen.Maske());
+    return FormAusMaske(Einstellungen.MaskeIndex());
 }
 
 bool TRegeln::IstFrei(int Spalte, int Zeile) const
@@ -27,7 +27,7 @@ bool TRegeln::HatStein(int Spalte, int Zeile) const
 
 void TRegeln::ErzeugeAufgaben()
 {
-    kalumbo::ErzeugeAufgaben(Stand.Aufgaben, Einstellungen.Zahlenbereich(), Einstellungen.Rechenart(), Quelle);
+    kalumbo::ErzeugeAufgaben(Stand.Aufgaben, Einstellungen.ZahlenbereichIndex(), Einstellungen.RechenartIndex(), Quelle);
 }
 
 void TRegeln::VerteileSteine()

@@ -156,14 +156,14 @@ TEST(IstFrei, FormwechselWirktSofort)
     TSpielstand Stand;
     TRegeln Regeln(Stand, Einstellungen, Quelle, Protokoll);
 
-    Einstellungen.MaskeIndex = FormAussen;
+    Einstellungen.Maske = FormAussen;
     Stand.Felder = VollesBrett(FormAussen);
     EXPECT_FALSE(Regeln.IstFrei(2, 4)); // row 4 of "außen": 11100111
     EXPECT_TRUE(Regeln.HatStein(1, 4));
 
     // In "innen" (row 4: 01111110) column 1 is no position, so (2, 4) has
     // a free side and the tile left at (1, 4) no longer counts.
-    Einstellungen.MaskeIndex = FormInnen;
+    Einstellungen.Maske = FormInnen;
     EXPECT_TRUE(Regeln.IstFrei(2, 4));
     EXPECT_FALSE(Regeln.HatStein(1, 4));
 }

@@ -51,13 +51,13 @@ private:
 
 // Settings the test changes between calls, as a player would.
 struct TTestEinstellungen : TEinstellungen {
-    int Zahlenbereich() const override { return ZahlenbereichIndex; }
-    int Rechenart() const override { return RechenartIndex; }
-    int Maske() const override { return MaskeIndex; }
+    int ZahlenbereichIndex() const override { return Zahlenbereich; }
+    int RechenartIndex() const override { return Rechenart; }
+    int MaskeIndex() const override { return Maske; }
 
-    int ZahlenbereichIndex = 1;
-    int RechenartIndex = 2;
-    int MaskeIndex = 0;
+    int Zahlenbereich = 1;
+    int Rechenart = 2;
+    int Maske = 0;
 };
 
 // Writes down every effect of a move as one line, in the order it came.

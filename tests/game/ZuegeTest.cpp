@@ -171,7 +171,7 @@ TEST_F(Zuege, EingesperrterPartnerWirdNichtGenommen)
     NeuesSpiel();
     LeeresBrett();
     // Row 5 of "außen": pair 1 at columns 1 and 3, shut in by 2 and 4.
-    Einstellungen.MaskeIndex = FormAussen;
+    Einstellungen.Maske = FormAussen;
     Stand.Felder[1][5] = {1, Rechnungsstein};
     Stand.Felder[2][5] = {2, Rechnungsstein};
     Stand.Felder[3][5] = {1, Ergebnisstein};
@@ -190,7 +190,7 @@ TEST_F(Zuege, PaarLoesenInBeidenReihenfolgen)
     for (const bool RechnungZuerst : {true, false}) {
         NeuesSpiel(4);
         LeeresBrett();
-        Einstellungen.MaskeIndex = FormAussen;
+        Einstellungen.Maske = FormAussen;
         Stand.Felder[1][1] = {5, Rechnungsstein};
         Stand.Felder[8][8] = {5, Ergebnisstein};
         const TZelle Erste = RechnungZuerst ? TZelle{1, 1} : TZelle{8, 8};
@@ -238,10 +238,10 @@ TEST_F(Zuege, GanzeSpieleBisBravo)
 {
     int Gewonnen = 0, Festgefahren = 0;
     for (int Form = 0; Form < AnzahlFormen; ++Form) {
-        Einstellungen.MaskeIndex = Form;
+        Einstellungen.Maske = Form;
         for (unsigned Saat = 1; Saat <= 60; ++Saat) {
-            Einstellungen.RechenartIndex = static_cast<int>(Saat % 7);
-            Einstellungen.ZahlenbereichIndex = static_cast<int>(Saat % 4);
+            Einstellungen.Rechenart = static_cast<int>(Saat % 7);
+            Einstellungen.Zahlenbereich = static_cast<int>(Saat % 4);
             NeuesSpiel(Saat);
             std::vector<std::string> Erwartet;
             while (const auto Paar = FreiesPaar()) {
@@ -280,12 +280,12 @@ TEST_F(Zuege, WildeDrueckeUndFormwechselHaltenDasSpielHeil)
 {
     std::mt19937 Zufall(99);
     for (int Runde = 0; Runde < 40; ++Runde) {
-        Einstellungen.MaskeIndex = static_cast<int>(Zufall() % 4);
+        Einstellungen.Maske = static_cast<int>(Zufall() % 4);
         NeuesSpiel(static_cast<unsigned>(Runde + 1));
         int Bravos = 0;
         for (int Schritt = 0; Schritt < 3000; ++Schritt) {
             if (Zufall() % 100 == 0)
-                Einstellungen.MaskeIndex = static_cast<int>(Zufall() % 4);
+                Einstellungen.Maske = static_cast<int>(Zufall() % 4);
             Regeln.Druck(static_cast<int>(Zufall() % 400), static_cast<int>(Zufall() % 400));
             for (const std::string& Effekt : Anzeige.Nimm())
                 Bravos += Effekt == "Bravo" ? 1 : 0;
@@ -313,7 +313,7 @@ TEST_F(Zuege, WildeDrueckeUndFormwechselHaltenDasSpielHeil)
 
 TEST_F(Zuege, KeinSteinEinesAbgebrochenenSpielsKommtZurueck)
 {
-    Einstellungen.MaskeIndex = FormA;
+    Einstellungen.Maske = FormA;
     NeuesSpiel(2);
     for (int Zug = 0; Zug < 3; ++Zug) {
         const auto Paar = FreiesPaar();
@@ -323,9 +323,9 @@ TEST_F(Zuege, KeinSteinEinesAbgebrochenenSpielsKommtZurueck)
     }
     ASSERT_EQ(Stand.AnzahlGeloest, 3);
 
-    Einstellungen.MaskeIndex = FormS;
+    Einstellungen.Maske = FormS;
     NeuesSpiel(3);
-    Einstellungen.MaskeIndex = FormA;
+    Einstellungen.Maske = FormA;
     int Steine = 0;
     for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
         for (int Spalte = 1; Spalte <= Spalten; ++Spalte) {
