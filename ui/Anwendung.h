@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QApplication>
+
+namespace kalumbo {
+
+// The application object. An error that escapes an event handler is
+// caught where the event is delivered, reported, and the event loop goes
+// on with the next event.
+class TAnwendung : public QApplication {
+    Q_OBJECT
+
+public:
+    TAnwendung(int& Argc, char** Argv);
+
+    bool notify(QObject* Empfaenger, QEvent* Ereignis) override;
+};
+
+} // namespace kalumbo

@@ -1,0 +1,44 @@
+#include "ui/BildFeld.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace kalumbo {
+
+TBildFeld::TBildFeld(QWidget* Eltern) : QWidget(Eltern)
+{
+}
+
+void TBildFeld::SetzeBild(QImage Neu)
+{
+    Inhalt = std::move(Neu);
+    update();
+}
+
+QImage& TBildFeld::Leinwand(QSize Groesse)
+{
+    if (Inhalt.isNull()) {
+        Inhalt = QImage(Groesse, QImage::Format_RGB32);
+        Inhalt.fill(Qt::white);
+    }
+    return Inhalt;
+}
+
+void TBildFeld::paintEvent(QPaintEvent*)
+{
+    if (Inhalt.isNull())
+        return;
+    QPainter Maler(this);
+    Maler.drawImage(QPoint(0, 0), Inhalt);
+}
+
+void TBildFeld::mousePressEvent(QMouseEvent* Ereignis)
+{
+    const QPointF Stelle = Ereignis->position();
+    emit MausGedrueckt(Ereignis->button(), Ereignis->modifiers(), static_cast<int>(std::floor(Stelle.x())),
+                       static_cast<int>(std::floor(Stelle.y())));
+}
+
+} // namespace kalumbo

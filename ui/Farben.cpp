@@ -1,0 +1,20 @@
+#include "ui/Farben.h"
+
+namespace kalumbo {
+
+TColor FarbeNormal = StartFarbeNormal;
+TColor FarbeAusgewaehlt = StartFarbeAusgewaehlt;
+
+QColor AlsQColor(TColor Farbe)
+{
+    return QColor(Rotanteil(Farbe), Gruenanteil(Farbe), Blauanteil(Farbe));
+}
+
+TColor AusQColor(const QColor& Farbe)
+{
+    const QColor Rgb = Farbe.toRgb();
+    return static_cast<TColor>(Rgb.red()) | static_cast<TColor>(Rgb.green()) << 8 |
+           static_cast<TColor>(Rgb.blue()) << 16;
+}
+
+} // namespace kalumbo

@@ -1,0 +1,46 @@
+#include "ui/Fehlerbericht.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace kalumbo {
+
+namespace {
+
+TFehleranzeige& Umleitung()
+{
+    static TFehleranzeige Anzeige;
+    return Anzeige;
+}
+
+void ZeigeMeldungsfenster(const QString& Text)
+{
+    QMessageBox Fenster(QMessageBox::Critical, QStringLiteral("Rechen-Kalumbo"), Text, QMessageBox::Ok,
+                        QApplication::activeWindow());
+    Fenster.exec();
+}
+
+} // namespace
+
+QString Meldungstext(const QString& Meldung)
+{
+    if (!Meldung.isEmpty() && Meldung.back() > QLatin1Char('.'))
+        return Meldung + QLatin1Char('.');
+    return Meldung;
+}
+
+void MeldeFehler(const QString& Meldung)
+{
+    const QString Text = Meldungstext(Meldung);
+    if (Umleitung())
+        Umleitung()(Text);
+    else
+        ZeigeMeldungsfenster(Text);
+}
+
+TFehleranzeige SetzeFehleranzeige(TFehleranzeige Anzeige)
+{
+    return std::exchange(Umleitung(), std::move(Anzeige));
+}
+
+} // namespace kalumbo

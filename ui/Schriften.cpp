@@ -1,0 +1,40 @@
+#include "ui/Schriften.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace kalumbo {
+
+QString Schriftfamilie()
+{
+    static const QString Familie = [] {
+        const QString Gewuenscht = QStringLiteral("MS Sans Serif");
+        return QFontDatabase::families().contains(Gewuenscht) ? Gewuenscht : QStringLiteral("Liberation Sans");
+    }();
+    return Familie;
+}
+
+QFont Schrift(int Pixel, bool Fett)
+{
+    QFont Ergebnis(Schriftfamilie());
+    Ergebnis.setPixelSize(Pixel);
+    Ergebnis.setBold(Fett);
+    return Ergebnis;
+}
+
+QFont Fensterschrift()
+{
+    return Schrift(11);
+}
+
+QFont Steinschrift()
+{
+    return Schrift(13);
+}
+
+QFont Bravoschrift()
+{
+    return Schrift(21, true);
+}
+
+} // namespace kalumbo

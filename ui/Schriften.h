@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace kalumbo {
+
+// The face of every text in the window: "MS Sans Serif" where it is
+// installed, otherwise Liberation Sans, whose letters are as wide. Sizes
+// are set in pixels so that the layout holds at any screen resolution.
+QString Schriftfamilie();
+
+QFont Fensterschrift();  // 11 pixels, for the window and its controls
+QFont Steinschrift();    // 13 pixels, for the texts on the tiles
+QFont Bravoschrift();    // 21 pixels bold, for the message at the end
+
+QFont Schrift(int Pixel, bool Fett = false);
+
+} // namespace kalumbo

@@ -1,0 +1,326 @@
+#include "ui/TForm1.h"
+
+#include "game/Formen.h"
+#include "ui/BildFeld.h"
+#include "ui/Brettmaler.h"
+#include "ui/Farben.h"
+#include "ui/Fehlerbericht.h"
+#include "ui/Glyphen.h"
+#include "ui/Hilfe.h"
+#include "ui/Hintergrundbilder.h"
+#include "ui/RadioGruppe.h"
+#include "ui/Reiterstil.h"
+#include "ui/Schriften.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace kalumbo {
+
+namespace {
+
+// The client area: the controls reach x = 545 and y = 409, with a margin
+// of 8 pixels all round.
+constexpr QSize Fenstergroesse(553, 417);
+constexpr QSize Brettmass(Brettgroesse, Brettgroesse);
+
+// The right edge of the progress text on the page "Spiel"; a longer text grows to the left.
+constexpr int GeloestRechts = 92;
+
+template <typename TControl, typename... TArgumente>
+TControl* Erzeuge(QWidget* Eltern, const char* Name, QRect Lage, TArgumente&&... Argumente)
+{
+    auto* Control = new TControl(std::forward<TArgumente>(Argumente)..., Eltern);
+    Control->setObjectName(QString::fromLatin1(Name));
+    Control->setGeometry(Lage);
+    return Control;
+}
+
+QPushButton* Knopf(QWidget* Eltern, const char* Name, QRect Lage, const QString& Text, const QIcon& Glyphe,
+                   const QString& Hinweis)
+{
+    auto* Ergebnis = Erzeuge<QPushButton>(Eltern, Name, Lage, Text);
+    Ergebnis->setIcon(Glyphe);
+    Ergebnis->setIconSize(QSize(16, 16));
+    Ergebnis->setToolTip(Hinweis);
+    return Ergebnis;
+}
+
+QIcon Standardglyphe(const QWidget* Control, QStyle::StandardPixmap Welche)
+{
+    return Control->style()->standardIcon(Welche);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* Eltern)
+    : QWidget(Eltern, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      Bevel1(Erzeuge<QFrame>(this, "Bevel1", {7, 7, 402, 402})),
+      Bild(Erzeuge<TBildFeld>(this, "Bild", {8, 8, 400, 400})),
+      Spielbrett(Erzeuge<TBildFeld>(this, "Spielbrett", {8, 8, 400, 400})),
+      Bravo(Erzeuge<QLabel>(this, "Bravo", {38, 6, 318, 25},
+                            QString::fromUtf8("B R A V O  !   Es ist alles gelöst !"))),
+      Image1(Erzeuge<TBildFeld>(this, "Image1", {24, 409, 33, 8})),
+      Image2(Erzeuge<TBildFeld>(this, "Image2", {64, 409, 33, 8})),
+      Image3(Erzeuge<TBildFeld>(this, "Image3", {104, 409, 33, 8})),
+      Image4(Erzeuge<TBildFeld>(this, "Image4", {144, 409, 33, 8})),
+      Hilfe(Erzeuge<THilfe>(this, "Hilfe", {8, 8, 400, 400})),
+      PageControl1(Erzeuge<QTabWidget>(this, "PageControl1", {424, 72, 121, 337})),
+      Spiel(new QWidget),
+      Geloest(Erzeuge<QLabel>(Spiel, "Geloest", {25, 5, 67, 13}, QString::fromUtf8("0 von 0 gelöst"))),
+      History(Erzeuge<QPlainTextEdit>(Spiel, "History", {0, 24, 113, 273})),
+      Einstellungen(new QWidget),
+      Zahlenbereich(Erzeuge<TRadioGruppe>(Einstellungen, "Zahlenbereich", {0, 1, 113, 52},
+                                          QStringLiteral("Zahlen bis ..."),
+                                          QStringList{"30", "50", "100", "1000"})),
+      Rechenart(Erzeuge<TRadioGruppe>(Einstellungen, "Rechenart", {0, 53, 113, 87}, QStringLiteral("Rechenarten"),
+                                      QStringList{"plus", "minus", "beide", "alle", "mal", "durch", "beide"})),
+      Maske(Erzeuge<TRadioGruppe>(Einstellungen, "Maske", {0, 140, 113, 53}, QStringLiteral("Form"),
+                                  QStringList{"innen", "A", QString::fromUtf8("außen"), "S"})),
+      Bildwahl(Erzeuge<TRadioGruppe>(Einstellungen, "Bildwahl", {0, 194, 113, 52}, QStringLiteral("Hintergrund"),
+                                     QStringList{"Bild1", "Bild2", "Bild3", "Bild4"})),
+      Label4(Erzeuge<QLabel>(Einstellungen, "Label4", {4, 248, 108, 13}, QStringLiteral("Farben der Spielsteine:"))),
+      BitBtn3(Knopf(Einstellungen, "BitBtn3", {8, 263, 97, 21}, QStringLiteral("normal"), Palettenglyphe(),
+                    QStringLiteral("Hier kann die Farbe eines nicht ausgewählten Spielsteins eingestellt werden"))),
+      BitBtn4(Knopf(Einstellungen, "BitBtn4", {8, 287, 97, 20}, QString::fromUtf8("ausgewählt"), Palettenglyphe(),
+                    QString::fromUtf8("Hier kann die Farbe eines durch Klicken ausgewählten Spielsteins "
+                                      "eingestellt werden"))),
+      BitBtn1(Knopf(this, "BitBtn1", {424, 40, 121, 25}, QStringLiteral("&Neues Spiel"),
+                    Standardglyphe(this, QStyle::SP_BrowserReload), QStringLiteral("Ein neues Spiel beginnen"))),
+      BitBtn2(Knopf(this, "BitBtn2", {488, 8, 57, 25}, QStringLiteral("&Ende"),
+                    Standardglyphe(this, QStyle::SP_DialogCancelButton), QStringLiteral("Programm beenden"))),
+      BitBtn5(Knopf(this, "BitBtn5", {424, 8, 57, 25}, QStringLiteral("&Hilfe"),
+                    Standardglyphe(this, QStyle::SP_DialogHelpButton),
+                    QStringLiteral("Hilfetext ein- bzw. ausblenden"))),
+      Regeln(Stand, *this, Zufallsquelle, *this)
+{
+    RichteFensterEin();
+    RichteSeitenEin();
+    RichteTabfolgeEin();
+    VerbindeHandler();
+    FormCreate(this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::RichteFensterEin()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Rechen-Kalumbo"));
+    setWindowIcon(Programmsymbol());
+    setFont(Fensterschrift());
+    resize(Fenstergroesse);
+
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setLineWidth(1);
+    Bild->hide();
+
+    Bravo->setFont(Bravoschrift());
+    QPalette Rot = Bravo->palette();
+    Rot.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    Bravo->setPalette(Rot);
+    Bravo->adjustSize();
+    Bravo->hide();
+
+    for (TBildFeld* Halter : EingebauteBilder())
+        Halter->hide();
+}
+
+void TForm1::RichteSeitenEin()
+{
+    PageControl1->addTab(Spiel, QStringLiteral("Spiel"));
+    PageControl1->addTab(Einstellungen, QStringLiteral("Einstellungen"));
+    PageControl1->setCurrentWidget(Einstellungen);
+    auto* Reiter = PageControl1->tabBar();
+    auto* Stil = new TReiterstil;
+    Stil->setParent(Reiter);
+    Reiter->setStyle(Stil);
+    Reiter->setFocusPolicy(Qt::NoFocus);
+    Reiter->setElideMode(Qt::ElideNone);
+    Reiter->setUsesScrollButtons(false);
+    PageControl1->setFocusPolicy(Qt::NoFocus);
+
+    Label4->adjustSize();
+
+    Geloest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetzeFortschritt(Geloest->text());
+
+    History->setReadOnly(true);
+    History->setLineWrapMode(QPlainTextEdit::NoWrap);
+    History->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    History->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    History->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    History->setFocusPolicy(Qt::ClickFocus);
+    History->setTabChangesFocus(false);
+
+    Zahlenbereich->SetzeItemIndex(1);
+    Zahlenbereich->SetzeHinweis(
+        QString::fromUtf8("Hier kann die höchste in den Rechenaufgaben vorkommende Zahl festgelegt werden"));
+    Rechenart->SetzeItemIndex(2);
+    Rechenart->SetzeHinweis(QStringLiteral(
+        "Diese Grundrechenarten sowie deren Kombination sollen in den Rechenaufgaben vorkommen"));
+    Maske->SetzeItemIndex(0);
+    Maske->SetzeHinweis(
+        QString::fromUtf8("Die Spielsteine werden beim nächsten Spiel in einer dieser Formen aufgelegt"));
+    Bildwahl->SetzeItemIndex(0);
+    Bildwahl->SetzeHinweis(QStringLiteral("Dieses Bild wird beim nächsten Spiel verwendet"));
+}
+
+// Tab visits "Neues Spiel", the controls of the page in front, "Ende" and
+// "Hilfe"; the tabs, the history and the help panel are not visited.
+void TForm1::RichteTabfolgeEin()
+{
+    QList<QWidget*> Folge{BitBtn1};
+    for (TRadioGruppe* Gruppe : {Zahlenbereich, Rechenart, Maske, Bildwahl})
+        for (int Index = 0; Index < Gruppe->Items().size(); ++Index)
+            Folge.append(Gruppe->Knopf(Index));
+    Folge.append({BitBtn3, BitBtn4, BitBtn2, BitBtn5});
+    for (qsizetype I = 1; I < Folge.size(); ++I)
+        setTabOrder(Folge[I - 1], Folge[I]);
+}
+
+void TForm1::VerbindeHandler()
+{
+    const auto Verbinde = [this](QPushButton* Control, void (TForm1::*Handler)(QObject*)) {
+        connect(Control, &QPushButton::clicked, this,
+                [this, Control, Handler] { FuehreAus([&] { (this->*Handler)(Control); }); });
+    };
+    Verbinde(BitBtn1, &TForm1::BitBtn1Click);
+    Verbinde(BitBtn2, &TForm1::BitBtn2Click);
+    Verbinde(BitBtn5, &TForm1::BitBtn5Click);
+
+    connect(Spielbrett, &TBildFeld::MausGedrueckt, this,
+            [this](Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
+                FuehreAus([&] { SpielbrettMouseDown(Spielbrett, Button, Shift, X, Y); });
+            });
+}
+
+void TForm1::FormCreate(QObject*)
+{
+}
+
+void TForm1::BitBtn1Click(QObject*)
+{
+    NeuesSpiel();
+}
+
+void TForm1::BitBtn2Click(QObject*)
+{
+    close();
+}
+
+void TForm1::BitBtn5Click(QObject*)
+{
+    Hilfe->setVisible(!Hilfe->isVisible());
+}
+
+void TForm1::SpielbrettMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)
+{
+    Regeln.Druck(X, Y);
+}
+
+void TForm1::NeuesSpiel()
+{
+    Hilfe->hide();
+    Stand.AnzahlGeloest = 0;
+    SetzeFortschritt(QString::fromStdString(Fortschrittstext(0)));
+    Stand.AuswahlSpalte = 0;
+    Stand.AuswahlZeile = 0;
+    History->clear();
+    Regeln.ErzeugeAufgaben();
+    Regeln.VerteileSteine();
+    Bravo->hide();
+    Spielbrett->hide();
+    Spielbrett->Leinwand(Brettmass).fill(AlsQColor(Brettgrau));
+    SetzeHintergrund();
+    {
+        QPainter Maler(&Spielbrett->Leinwand(Brettmass));
+        Maler.drawImage(QPoint(0, 0), Bild->Bild());
+    }
+    ZeichneBrett();
+    Spielbrett->show();
+}
+
+// The picture file of the chosen item ("Bild1.jpg" ...) when there is one,
+// otherwise the built-in picture, decoded once for the whole run.
+void TForm1::SetzeHintergrund()
+{
+    const int Index = std::clamp(Bildwahl->ItemIndex(), 0, AnzahlBilder - 1);
+    const QString Dateiname = Bildwahl->Items().at(Index) + QStringLiteral(".jpg");
+    if (IstDatei(Dateiname)) {
+        Bild->SetzeBild(LadeBilddatei(Dateiname));
+        return;
+    }
+    TBildFeld* Halter = EingebauteBilder()[static_cast<std::size_t>(Index)];
+    if (!Halter->HatBild())
+        Halter->SetzeBild(DekodiereEingebautesBild(Index + 1));
+    Bild->SetzeBild(Halter->Bild());
+}
+
+void TForm1::ZeichneStein(int Spalte, int Zeile)
+{
+    static const QFont Schrift = Steinschrift();
+    MaleZelle(Spielbrett->Leinwand(Brettmass), Bild->Leinwand(Brettmass), Stand, Spalte, Zeile,
+              {AlsQColor(FarbeNormal), AlsQColor(FarbeAusgewaehlt), Schrift});
+    Spielbrett->update(Zellgroesse * (Spalte - 1), Zellgroesse * (Zeile - 1), Zellgroesse, Zellgroesse);
+}
+
+void TForm1::ZeichneBrett()
+{
+    const int Form = FormAusMaske(MaskeIndex());
+    for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
+        for (int Spalte = 1; Spalte <= Spalten; ++Spalte)
+            if (IstPosition(Form, Spalte, Zeile))
+                ZeichneStein(Spalte, Zeile);
+}
+
+void TForm1::SetzeFortschritt(const QString& Text)
+{
+    Geloest->setText(Text);
+    Geloest->adjustSize();
+    Geloest->move(GeloestRechts - Geloest->width(), Geloest->y());
+}
+
+int TForm1::ZahlenbereichIndex() const
+{
+    return Zahlenbereich->ItemIndex();
+}
+
+int TForm1::RechenartIndex() const
+{
+    return Rechenart->ItemIndex();
+}
+
+int TForm1::MaskeIndex() const
+{
+    return Maske->ItemIndex();
+}
+
+void TForm1::ZeigeFortschritt(const std::string& Text)
+{
+    SetzeFortschritt(QString::fromStdString(Text));
+}
+
+void TForm1::ErgaenzeVerlauf(const std::string& Zeile)
+{
+    History->appendPlainText(QString::fromStdString(Zeile));
+}
+
+void TForm1::ZeigeBravo()
+{
+    Bravo->show();
+}
+
+std::array<TBildFeld*, 4> TForm1::EingebauteBilder() const
+{
+    return {Image1, Image2, Image3, Image4};
+}
+
+} // namespace kalumbo

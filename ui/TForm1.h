@@ -1,0 +1,102 @@
+#pragma once
+
+#include "game/Anzeige.h"
+#include "game/Einstellungen.h"
+#include "game/Regeln.h"
+#include "game/Spielstand.h"
+#include "game/Zufall.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace kalumbo {
+
+class TBildFeld;
+class THilfe;
+class TRadioGruppe;
+
+// The game's one window: the board with its picture, the buttons, and the
+// pages "Spiel" and "Einstellungen". It owns the game state, answers the
+// rules' questions for the settings from its radio-button groups, and
+// shows what the rules report.
+class TForm1 : public QWidget, private TEinstellungen, private TAnzeige {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* Eltern = nullptr);
+    ~TForm1() override;
+
+    const TSpielstand& Spielstand() const { return Stand; }
+
+    // Draws one cell of the board from the game state.
+    void ZeichneStein(int Spalte, int Zeile) override;
+    // Draws every position of the chosen shape.
+    void ZeichneBrett();
+
+    // The controls, in the order they are made: each lies above the ones
+    // before it.
+    QFrame* const Bevel1;
+    TBildFeld* const Bild;
+    TBildFeld* const Spielbrett;
+    QLabel* const Bravo;
+    TBildFeld* const Image1;
+    TBildFeld* const Image2;
+    TBildFeld* const Image3;
+    TBildFeld* const Image4;
+    THilfe* const Hilfe;
+    QTabWidget* const PageControl1;
+    QWidget* const Spiel;
+    QLabel* const Geloest;
+    QPlainTextEdit* const History;
+    QWidget* const Einstellungen;
+    TRadioGruppe* const Zahlenbereich;
+    TRadioGruppe* const Rechenart;
+    TRadioGruppe* const Maske;
+    TRadioGruppe* const Bildwahl;
+    QLabel* const Label4;
+    QPushButton* const BitBtn3;
+    QPushButton* const BitBtn4;
+    QPushButton* const BitBtn1;
+    QPushButton* const BitBtn2;
+    QPushButton* const BitBtn5;
+
+private:
+    // Handlers, named after their control and event.
+    void FormCreate(QObject* Sender);
+    void BitBtn1Click(QObject* Sender);
+    void BitBtn2Click(QObject* Sender);
+    void BitBtn5Click(QObject* Sender);
+    void SpielbrettMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+
+    void NeuesSpiel();
+    void SetzeHintergrund();
+    void SetzeFortschritt(const QString& Text);
+
+    void RichteFensterEin();
+    void RichteSeitenEin();
+    void RichteTabfolgeEin();
+    void VerbindeHandler();
+
+    // What the rules ask and report.
+    int ZahlenbereichIndex() const override;
+    int RechenartIndex() const override;
+    int MaskeIndex() const override;
+    void ZeigeFortschritt(const std::string& Text) override;
+    void ErgaenzeVerlauf(const std::string& Zeile) override;
+    void ZeigeBravo() override;
+
+    std::array<TBildFeld*, 4> EingebauteBilder() const;
+
+    TSpielstand Stand;
+    TUhrZufall Zufallsquelle;
+    TRegeln Regeln;
+};
+
+} // namespace kalumbo

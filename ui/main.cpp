@@ -1,0 +1,16 @@
+#include "ui/Anwendung.h"
+#include "ui/TForm1.h"
+
+#include <QScreen>
+
+int main(int argc, char** argv)
+{
+    kalumbo::TAnwendung Anwendung(argc, argv);
+
+    kalumbo::TForm1 Form1;
+    if (const QScreen* Bildschirm = Form1.screen())
+        Form1.move(Bildschirm->availableGeometry().center() - Form1.rect().center());
+    Form1.show();
+
+    return Anwendung.exec();
+}
