@@ -1,0 +1,286 @@
+#include "Fensterhilfen.h"
+
+#include "ui/Hilfe.h"
+#include "ui/RadioGruppe.h"
+#include "ui/Schriften.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace kalumbo::test {
+namespace {
+
+struct TErwartet {
+    const char* Name;
+    QRect Lage;
+    bool Sichtbar;
+    QString Text;
+    QString Hinweis;
+};
+
+QString TextVon(const QWidget* Control)
+{
+    if (const auto* Knopf = qobject_cast<const QAbstractButton*>(Control))
+        return Knopf->text();
+    if (const auto* Beschriftung = qobject_cast<const QLabel*>(Control))
+        return Beschriftung->text();
+    if (const auto* Gruppe = qobject_cast<const QGroupBox*>(Control))
+        return Gruppe->title();
+    return QString();
+}
+
+// Whether the caption of a radio button has room beside its circle.
+bool BeschriftungPasst(const QRadioButton* Knopf)
+{
+    QStyleOptionButton Option;
+    Option.initFrom(Knopf);
+    Option.text = Knopf->text();
+    const QRect Raum = Knopf->style()->subElementRect(QStyle::SE_RadioButtonContents, &Option, Knopf);
+    return Raum.width() >= Knopf->fontMetrics().horizontalAdvance(Knopf->text());
+}
+
+using Fenster = FensterTest;
+
+TEST_F(Fenster, TitelRahmenUndSchrift)
+{
+    EXPECT_EQ(Form1->windowTitle(), "Rechen-Kalumbo");
+    EXPECT_EQ(QApplication::applicationDisplayName(), "Rechen-Kalumbo");
+    EXPECT_FALSE(Form1->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(Form1->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(Form1->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(Form1->size(), QSize(553, 417));
+    EXPECT_EQ(Form1->font().pixelSize(), 11);
+    EXPECT_EQ(Form1->font().family(), Schriftfamilie());
+    EXPECT_TRUE(Schriftfamilie() == "MS Sans Serif" || Schriftfamilie() == "Liberation Sans");
+    const QList<QSize> Groessen = Form1->windowIcon().availableSizes();
+    EXPECT_TRUE(Groessen.contains(QSize(16, 16)));
+    EXPECT_TRUE(Groessen.contains(QSize(32, 32)));
+}
+
+TEST_F(Fenster, ControlsStehenWoSieHingehoeren)
+{
+    const QString Hinweis1 = "Ein neues Spiel beginnen";
+    const std::vector<TErwartet> Tabelle = {
+        {"Bevel1", {7, 7, 402, 402}, true, "", ""},
+        {"Bild", {8, 8, 400, 400}, false, "", ""},
+        {"Spielbrett", {8, 8, 400, 400}, true, "", ""},
+        {"Image1", {24, 409, 33, 8}, false, "", ""},
+        {"Image2", {64, 409, 33, 8}, false, "", ""},
+        {"Image3", {104, 409, 33, 8}, false, "", ""},
+        {"Image4", {144, 409, 33, 8}, false, "", ""},
+        {"Hilfe", {8, 8, 400, 400}, true, "", ""},
+        {"PageControl1", {424, 72, 121, 337}, true, "", ""},
+        {"BitBtn1", {424, 40, 121, 25}, true, "&Neues Spiel", Hinweis1},
+        {"BitBtn2", {488, 8, 57, 25}, true, "&Ende", "Programm beenden"},
+        {"BitBtn5", {424, 8, 57, 25}, true, "&Hilfe", "Hilfetext ein- bzw. ausblenden"},
+        {"History", {0, 24, 113, 273}, false, "", ""},
+        {"Zahlenbereich", {0, 1, 113, 52}, true, "Zahlen bis ...",
+         QString::fromUtf8("Hier kann die höchste in den Rechenaufgaben vorkommende Zahl festgelegt werden")},
+        {"Rechenart", {0, 53, 113, 87}, true, "Rechenarten",
+         "Diese Grundrechenarten sowie deren Kombination sollen in den Rechenaufgaben vorkommen"},
+        {"Maske", {0, 140, 113, 53}, true, "Form",
+         QString::fromUtf8("Die Spielsteine werden beim nächsten Spiel in einer dieser Formen aufgelegt")},
+        {"Bildwahl", {0, 194, 113, 52}, true, "Hintergrund", "Dieses Bild wird beim nächsten Spiel verwendet"},
+        {"BitBtn3", {8, 263, 97, 21}, true, "normal",
+         QString::fromUtf8("Hier kann die Farbe eines nicht ausgewählten Spielsteins eingestellt werden")},
+        {"BitBtn4", {8, 287, 97, 20}, true, QString::fromUtf8("ausgewählt"),
+         QString::fromUtf8("Hier kann die Farbe eines durch Klicken ausgewählten Spielsteins eingestellt werden")},
+    };
+    for (const TErwartet& Zeile : Tabelle) {
+        const auto* Control = Form1->findChild<QWidget*>(Zeile.Name);
+        ASSERT_NE(Control, nullptr) << Zeile.Name;
+        EXPECT_EQ(Control->geometry(), Zeile.Lage) << Zeile.Name;
+        EXPECT_EQ(Control->isVisible(), Zeile.Sichtbar) << Zeile.Name;
+        EXPECT_EQ(TextVon(Control), Zeile.Text) << Zeile.Name;
+        EXPECT_EQ(Control->toolTip(), Zeile.Hinweis) << Zeile.Name;
+    }
+}
+
+TEST_F(Fenster, BeschriftungenUndIhreMasse)
+{
+    EXPECT_FALSE(Form1->Bravo->isVisible());
+    EXPECT_EQ(Form1->Bravo->text(), QString::fromUtf8("B R A V O  !   Es ist alles gelöst !"));
+    EXPECT_EQ(Form1->Bravo->pos(), QPoint(38, 6));
+    EXPECT_EQ(Form1->Bravo->font().pixelSize(), 21);
+    EXPECT_TRUE(Form1->Bravo->font().bold());
+    EXPECT_EQ(Form1->Bravo->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_FALSE(Form1->Bravo->autoFillBackground());
+    EXPECT_GE(Form1->Bravo->width(), Form1->Bravo->fontMetrics().horizontalAdvance(Form1->Bravo->text()));
+
+    EXPECT_EQ(Form1->Geloest->text(), QString::fromUtf8("0 von 0 gelöst"));
+    EXPECT_EQ(Form1->Geloest->geometry().right() + 1, 92);
+    EXPECT_EQ(Form1->Geloest->y(), 5);
+    EXPECT_EQ(Form1->Label4->text(), "Farben der Spielsteine:");
+    EXPECT_EQ(Form1->Label4->pos(), QPoint(4, 248));
+
+    EXPECT_TRUE(Form1->History->isReadOnly());
+    EXPECT_EQ(Form1->History->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(Form1->History->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(Form1->History->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_TRUE(Form1->History->toPlainText().isEmpty());
+}
+
+TEST_F(Fenster, SeitenUndAuswahlBeimStart)
+{
+    ASSERT_EQ(Form1->PageControl1->count(), 2);
+    EXPECT_EQ(Form1->PageControl1->tabText(0), "Spiel");
+    EXPECT_EQ(Form1->PageControl1->tabText(1), "Einstellungen");
+    EXPECT_EQ(Form1->PageControl1->currentWidget(), Form1->Einstellungen);
+    // Both captions fit on their tabs.
+    for (int Index = 0; Index < 2; ++Index) {
+        const QRect Reiter = Form1->PageControl1->tabBar()->tabRect(Index);
+        EXPECT_GE(Reiter.width(), Form1->fontMetrics().horizontalAdvance(Form1->PageControl1->tabText(Index)));
+        EXPECT_LE(Reiter.right(), Form1->PageControl1->width());
+    }
+
+    EXPECT_EQ(Form1->Zahlenbereich->ItemIndex(), 1);
+    EXPECT_EQ(Form1->Rechenart->ItemIndex(), 2);
+    EXPECT_EQ(Form1->Maske->ItemIndex(), 0);
+    EXPECT_EQ(Form1->Bildwahl->ItemIndex(), 0);
+    EXPECT_EQ(Form1->Rechenart->Items(),
+              (QStringList{"plus", "minus", "beide", "alle", "mal", "durch", "beide"}));
+    EXPECT_EQ(Form1->Maske->Items(), (QStringList{"innen", "A", QString::fromUtf8("außen"), "S"}));
+}
+
+TEST_F(Fenster, RadioGruppenFuellenErstDieLinkeSpalte)
+{
+    const TRadioGruppe* Gruppe = Form1->Rechenart;
+    for (int Index = 0; Index < 7; ++Index) {
+        const QRadioButton* Knopf = Gruppe->Knopf(Index);
+        const bool Links = Index < 4;
+        EXPECT_EQ(Knopf->x() < Gruppe->width() / 2, Links) << Index;
+        EXPECT_EQ(Knopf->toolTip(), Gruppe->toolTip()) << Index;
+        // Every caption is readable in full.
+        EXPECT_LE(Knopf->geometry().right(), Gruppe->contentsRect().right()) << Index;
+        EXPECT_TRUE(BeschriftungPasst(Knopf)) << Knopf->text().toStdString();
+    }
+    EXPECT_EQ(Gruppe->Knopf(1)->x(), Gruppe->Knopf(0)->x());
+    EXPECT_GT(Gruppe->Knopf(1)->y(), Gruppe->Knopf(0)->y());
+    EXPECT_EQ(Gruppe->Knopf(4)->y(), Gruppe->Knopf(0)->y());
+    EXPECT_EQ(Gruppe->Knopf(7), nullptr);
+    for (const TRadioGruppe* Andere : {Form1->Zahlenbereich, Form1->Maske, Form1->Bildwahl})
+        for (int Index = 0; Index < Andere->Items().size(); ++Index)
+            EXPECT_TRUE(BeschriftungPasst(Andere->Knopf(Index))) << Andere->Knopf(Index)->text().toStdString();
+}
+
+TEST_F(Fenster, StapelfolgeWieAngelegt)
+{
+    const QStringList Folge = {"Bevel1", "Bild", "Spielbrett", "Bravo", "Image1", "Image2", "Image3",
+                               "Image4", "Hilfe", "PageControl1", "BitBtn1", "BitBtn2", "BitBtn5"};
+    QStringList Kinder;
+    for (const QObject* Kind : Form1->children())
+        if (Kind->isWidgetType() && Folge.contains(Kind->objectName()))
+            Kinder.append(Kind->objectName());
+    EXPECT_EQ(Kinder, Folge);
+    // The help panel takes presses on the board area while it is shown.
+    EXPECT_EQ(Form1->childAt(200, 200), Form1->Hilfe);
+}
+
+// Follows the focus from "Neues Spiel" through one round of the Tab key.
+QStringList Tabrunde(TForm1& Form1)
+{
+    QApplication::setActiveWindow(&Form1);
+    Form1.BitBtn1->setFocus(Qt::OtherFocusReason);
+    QStringList Besucht;
+    for (int Schritt = 0; Schritt < 12; ++Schritt) {
+        QWidget* Fokus = QApplication::focusWidget();
+        if (Fokus == nullptr)
+            break;
+        Besucht.append(Fokus->objectName().isEmpty() ? Fokus->parentWidget()->objectName() + ":" +
+                                                           qobject_cast<QAbstractButton*>(Fokus)->text()
+                                                     : Fokus->objectName());
+        if (Schritt > 0 && Fokus == Form1.BitBtn1)
+            break;
+        QTest::keyClick(Fokus, Qt::Key_Tab);
+    }
+    return Besucht;
+}
+
+TEST_F(Fenster, TabfolgeAufDenSeiten)
+{
+    EXPECT_EQ(Tabrunde(*Form1), (QStringList{"BitBtn1", "Zahlenbereich:50", "Rechenart:beide", "Maske:innen",
+                                             "Bildwahl:Bild1", "BitBtn3", "BitBtn4", "BitBtn2", "BitBtn5",
+                                             "BitBtn1"}));
+    // A group is visited at its chosen button.
+    Form1->Maske->SetzeItemIndex(3);
+    EXPECT_TRUE(Tabrunde(*Form1).contains("Maske:S"));
+
+    Form1->PageControl1->setCurrentWidget(Form1->Spiel);
+    EXPECT_EQ(Tabrunde(*Form1), (QStringList{"BitBtn1", "BitBtn2", "BitBtn5", "BitBtn1"}));
+}
+
+TEST_F(Fenster, PfeiltastenWechselnInDerGruppe)
+{
+    QApplication::setActiveWindow(Form1.get());
+    QRadioButton* Fuenfzig = Form1->Zahlenbereich->Knopf(1);
+    Fuenfzig->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Fuenfzig, Qt::Key_Up);
+    EXPECT_EQ(Form1->Zahlenbereich->ItemIndex(), 0);
+    QTest::keyClick(Form1->Zahlenbereich->Knopf(0), Qt::Key_Right);
+    EXPECT_EQ(Form1->Zahlenbereich->ItemIndex(), 2);
+}
+
+TEST_F(Fenster, FarbknoepfeTragenDiePalette)
+{
+    const QIcon Glyphe = Form1->BitBtn3->icon();
+    const QImage Normal = Glyphe.pixmap(16, 16, QIcon::Normal).toImage();
+    const QImage Grau = Glyphe.pixmap(16, 16, QIcon::Disabled).toImage();
+    ASSERT_EQ(Normal.size(), QSize(16, 16));
+    EXPECT_EQ(qAlpha(Normal.pixel(0, 15)), 0) << "olive is transparent";
+    bool Bunt = false, NurGrau = true;
+    for (int Y = 0; Y < 16; ++Y)
+        for (int X = 0; X < 16; ++X) {
+            const QColor N = Normal.pixelColor(X, Y), G = Grau.pixelColor(X, Y);
+            Bunt = Bunt || (N.alpha() > 0 && N.saturation() > 100);
+            NurGrau = NurGrau && (G.alpha() == 0 || G.saturation() < 30);
+        }
+    EXPECT_TRUE(Bunt);
+    EXPECT_TRUE(NurGrau);
+    EXPECT_FALSE(Form1->BitBtn4->icon().isNull());
+    for (const QPushButton* Knopf : {Form1->BitBtn1, Form1->BitBtn2, Form1->BitBtn5})
+        EXPECT_FALSE(Knopf->icon().isNull()) << Knopf->objectName().toStdString();
+}
+
+TEST_F(Fenster, DruckVorDemErstenSpielAendertNichts)
+{
+    Klicke(Form1->BitBtn5); // the help panel goes, the empty board area shows
+    ASSERT_FALSE(Form1->Hilfe->isVisible());
+    for (int Y = 0; Y < 400; Y += 50)
+        for (int X = 0; X < 400; X += 50)
+            KlickeBrett(X + 10, Y + 10);
+    EXPECT_FALSE(Form1->Spielbrett->HatBild());
+    EXPECT_EQ(Form1->Geloest->text(), QString::fromUtf8("0 von 0 gelöst"));
+    EXPECT_TRUE(Form1->History->toPlainText().isEmpty());
+    EXPECT_EQ(Stand().KlickSpalte, 8);
+    EXPECT_FALSE(Stand().HatAuswahl());
+}
+
+TEST_F(Fenster, GeloestBleibtRechtsBuendig)
+{
+    NeuesSpiel();
+    EXPECT_EQ(Form1->Geloest->text(), QString::fromUtf8("0 von 18 gelöst"));
+    EXPECT_EQ(Form1->Geloest->geometry().right() + 1, 92);
+    const int Breite = Form1->Geloest->width();
+    EXPECT_GE(Breite, Form1->Geloest->fontMetrics().horizontalAdvance(Form1->Geloest->text()));
+}
+
+TEST_F(Fenster, GroesseresFensterLaesstAllesStehen)
+{
+    const QRect Brett = Form1->Spielbrett->geometry(), Reiter = Form1->PageControl1->geometry();
+    Form1->resize(900, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(Form1->Spielbrett->geometry(), Brett);
+    EXPECT_EQ(Form1->PageControl1->geometry(), Reiter);
+    Form1->resize(300, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(Form1->PageControl1->geometry(), Reiter);
+}
+
+} // namespace
+} // namespace kalumbo::test

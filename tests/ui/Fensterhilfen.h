@@ -1,0 +1,120 @@
+#pragma once
+
+#include "game/Brett.h"
+#include "game/Formen.h"
+#include "ui/BildFeld.h"
+#include "ui/Farben.h"
+#include "ui/Fehlerbericht.h"
+#include "ui/RadioGruppe.h"
+#include "ui/TForm1.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+namespace kalumbo::test {
+
+// A fresh window for every test, shown as at the start of the program,
+// with the colours at their start values and error reports collected
+// instead of shown.
+class FensterTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        FarbeNormal = StartFarbeNormal;
+        FarbeAusgewaehlt = StartFarbeAusgewaehlt;
+        VorherigeAnzeige = SetzeFehleranzeige([this](const QString& Text) { Meldungen.append(Text); });
+        Form1 = std::make_unique<TForm1>();
+        Form1->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1.get()));
+    }
+
+    void TearDown() override
+    {
+        Form1.reset();
+        SetzeFehleranzeige(std::move(VorherigeAnzeige));
+    }
+
+    const TSpielstand& Stand() const { return Form1->Spielstand(); }
+    const QImage& Brettbild() const { return Form1->Spielbrett->Bild(); }
+    const QImage& Hintergrund() const { return Form1->Bild->Bild(); }
+
+    void Klicke(QPushButton* Knopf) { QTest::mouseClick(Knopf, Qt::LeftButton); }
+    void NeuesSpiel() { Klicke(Form1->BitBtn1); }
+
+    // A click on the window at a pixel of the board, delivered to whatever
+    // lies there, as a real click would be.
+    void KlickeBrett(int X, int Y, Qt::MouseButton Knopf = Qt::LeftButton, Qt::KeyboardModifiers Tasten = {})
+    {
+        QTest::mouseClick(Form1->windowHandle(), Knopf, Tasten, Form1->Spielbrett->geometry().topLeft() + QPoint(X, Y));
+    }
+
+    // A click in the middle of a cell of the board.
+    void KlickeZelle(int Spalte, int Zeile, Qt::MouseButton Knopf = Qt::LeftButton, Qt::KeyboardModifiers Tasten = {})
+    {
+        KlickeBrett(Zellgroesse * Spalte - 25, Zellgroesse * Zeile - 25, Knopf, Tasten);
+    }
+
+    int Form() const { return FormAusMaske(Form1->Maske->ItemIndex()); }
+
+    bool HatStein(int Spalte, int Zeile) const
+    {
+        return IstPosition(Form(), Spalte, Zeile) && Stand().Felder[Spalte][Zeile].Seite != KeinStein;
+    }
+
+    bool IstFreierStein(int Spalte, int Zeile) const
+    {
+        return HatStein(Spalte, Zeile) && IstFrei(Stand().Felder, Form(), Spalte, Zeile);
+    }
+
+    // Two free tiles of one pair, or nothing when no pair can be taken.
+    std::optional<std::pair<TZelle, TZelle>> FreiesPaar() const
+    {
+        for (int Z1 = 1; Z1 <= Zeilen; ++Z1)
+            for (int S1 = 1; S1 <= Spalten; ++S1)
+                for (int Z2 = 1; Z2 <= Zeilen; ++Z2)
+                    for (int S2 = 1; S2 <= Spalten; ++S2)
+                        if ((S1 != S2 || Z1 != Z2) && IstFreierStein(S1, Z1) && IstFreierStein(S2, Z2) &&
+                            Stand().Felder[S1][Z1].Paar == Stand().Felder[S2][Z2].Paar)
+                            return std::pair{TZelle{S1, Z1}, TZelle{S2, Z2}};
+        return std::nullopt;
+    }
+
+    std::optional<TZelle> FreierStein() const
+    {
+        for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
+            for (int Spalte = 1; Spalte <= Spalten; ++Spalte)
+                if (IstFreierStein(Spalte, Zeile))
+                    return TZelle{Spalte, Zeile};
+        return std::nullopt;
+    }
+
+    std::unique_ptr<TForm1> Form1;
+    QStringList Meldungen;
+
+private:
+    TFehleranzeige VorherigeAnzeige;
+};
+
+// Runs a test in a fresh empty working directory, for the picture files.
+class TArbeitsverzeichnis {
+public:
+    TArbeitsverzeichnis();
+    ~TArbeitsverzeichnis();
+    TArbeitsverzeichnis(const TArbeitsverzeichnis&) = delete;
+    TArbeitsverzeichnis& operator=(const TArbeitsverzeichnis&) = delete;
+
+    QString Pfad(const QString& Name) const;
+
+private:
+    QString Vorher;
+    QString Ort;
+};
+
+} // namespace kalumbo::test
