@@ -18,6 +18,14 @@
 #include <optional>
 #include <utility>
 
+#include <ostream>
+
+// Readable texts in the messages of failed checks.
+inline void PrintTo(const QString& Text, std::ostream* Ausgabe)
+{
+    *Ausgabe << '"' << Text.toStdString() << '"';
+}
+
 namespace kalumbo::test {
 
 // A fresh window for every test, shown as at the start of the program,
