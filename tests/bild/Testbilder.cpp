@@ -60,6 +60,17 @@ int GroessteAbweichung(const TPixelbild& Bild, const TQuellbild& Quelle, const T
     return Groesste;
 }
 
+std::vector<std::uint8_t> MitBehaupteterGroesse(bool Progressiv, int Breite, int Hoehe)
+{
+    std::vector<std::uint8_t> Jpeg = SchreibeJpeg({.Breite = 16, .Hoehe = 16, .Progressiv = Progressiv}, Verlauf(16, 16));
+    const std::size_t Kopf = FindeBildkopf(Jpeg);
+    Jpeg.at(Kopf + 5) = static_cast<std::uint8_t>(Hoehe >> 8);
+    Jpeg.at(Kopf + 6) = static_cast<std::uint8_t>(Hoehe & 0xFF);
+    Jpeg.at(Kopf + 7) = static_cast<std::uint8_t>(Breite >> 8);
+    Jpeg.at(Kopf + 8) = static_cast<std::uint8_t>(Breite & 0xFF);
+    return Jpeg;
+}
+
 TTempVerzeichnis::TTempVerzeichnis()
 {
     std::string Muster = (std::filesystem::temp_directory_path() / "kalumbo-bild-XXXXXX").string();

@@ -32,6 +32,10 @@ std::array<int, 3> Farbe(const TPixelbild& Bild, int X, int Y);
 int GroessteAbweichung(const TPixelbild& Bild, const TQuellbild& Quelle, const TMarke* Ausgenommen = nullptr,
                        int Rand = 0);
 
+// A small real picture whose frame header claims another size, as a
+// hostile file would.
+std::vector<std::uint8_t> MitBehaupteterGroesse(bool Progressiv, int Breite, int Hoehe);
+
 // A fresh empty directory under the system's temporary directory, removed
 // with everything in it at the end.
 class TTempVerzeichnis {
