@@ -1,0 +1,382 @@
+// The help panel: its controls and texts, what the player may do with them,
+// and that the texts fit their boxes.
+#include "ui/Hilfe.h"
+
+#include "Fensterhilfen.h"
+#include "ui/Schriften.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTest>
+#include <QTextBlock>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ostream>
+
+// Readable places in the messages of failed checks.
+static void PrintTo(const QRect& Lage, std::ostream* Ausgabe)
+{
+    *Ausgabe << '(' << Lage.x() << ", " << Lage.y() << ", " << Lage.width() << " x " << Lage.height() << ')';
+}
+
+namespace kalumbo::test {
+namespace {
+
+const QStringList Einleitung{
+    QString::fromUtf8("Dieses Spiel wurde für Kinder geschrieben, die auf unterhaltsame Weise "),
+    QString::fromUtf8("Rechnen üben wollen. (Aber natürlich kann auch Erwachsenen etwas "),
+    QString::fromUtf8("Gehirntraining zwischendurch nicht schaden. :-) )"),
+    QString::fromUtf8("Das Spielprinzip ist ähnlich dem bekannten Kalumbo: Spielsteine, die nicht "),
+    QString::fromUtf8("seitlich 'eingesperrt' sind, können paarweise entfernt werden, wenn die "),
+    QString::fromUtf8("Rechnung und das Ergebnis zusammenpassen, also zum Beispiel:"),
+};
+
+const QStringList Erklaerung{
+    QString::fromUtf8("Dieses Spiel ist einerseits leichter als Kalumbo, weil die Spielsteine in einer"),
+    QString::fromUtf8("einzigen Ebene liegen; es geht ja vor allem um's Rechnen. Andererseits gibt es"),
+    QString::fromUtf8("von jeder Rechnung nur zwei passende Steine, nicht - wie bei Kalumbo - vier."),
+    QString(),
+    QString::fromUtf8("Alle gelösten Rechnungen werden während des Spiels in die rechts unter 'Spiel'"),
+    QString::fromUtf8("sichtbare Liste eingetragen."),
+    QString(),
+    QString::fromUtf8("Die 'Einstellungen' betreffen vor allem den Zahlenraum der Rechnungen, die"),
+    QString::fromUtf8("verwendeten Rechenarten (in verschiedenen Kombinationen) und die Anordnung"),
+    QString::fromUtf8("der Spielsteine."),
+    QString::fromUtf8("Außerdem stehen vier Hintergrundbilder zur Auswahl. Eines oder mehrere davon"),
+    QString::fromUtf8("können auch durch eigene JPEG-Bilder im selben Verzeichnis wie das Spiel"),
+    QString::fromUtf8("ersetzt werden (Dateinamen Bild1.jpg bis Bild4.jpg sind möglich; es werden "),
+    QString::fromUtf8("400x400 Pixel verwendet)."),
+    QString::fromUtf8("Auch die Farben der Spielsteine können angepasst werden. Dabei werden die"),
+    QString::fromUtf8("gewählten Farben an die Farbpalette des Hintergrundbilds angeglichen."),
+};
+
+QStringList Absaetze(const QPlainTextEdit* Feld)
+{
+    QStringList Ergebnis;
+    for (QTextBlock Block = Feld->document()->begin(); Block.isValid(); Block = Block.next())
+        Ergebnis.append(Block.text());
+    return Ergebnis;
+}
+
+QPoint Mitte(const QRect& Lage)
+{
+    return Lage.topLeft() + QPoint(Lage.width() / 2, Lage.height() / 2);
+}
+
+bool IstDunkel(QRgb Farbe)
+{
+    return qGray(Farbe) < 128;
+}
+
+// The panel at its place on a window of its own, with a button on either
+// side of it in the creation order, as the window's buttons are.
+class HilfeTest : public testing::Test {
+protected:
+    HilfeTest()
+    {
+        Fenster.resize(560, 420);
+        Vorher->setGeometry(424, 8, 57, 25);
+        Hilfe->setGeometry(8, 8, 400, 400);
+        Nachher->setGeometry(488, 8, 57, 25);
+    }
+
+    void Zeige()
+    {
+        Fenster.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Fenster));
+    }
+
+    void ZeigeAktiv()
+    {
+        Zeige();
+        Fenster.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Fenster));
+    }
+
+    QColor Flaechenfarbe() const { return Hilfe->palette().color(QPalette::Window); }
+
+    QWidget Fenster;
+    QPushButton* Vorher = new QPushButton(QStringLiteral("Vorher"), &Fenster);
+    THilfe* Hilfe = new THilfe(&Fenster);
+    QPushButton* Nachher = new QPushButton(QStringLiteral("Nachher"), &Fenster);
+};
+
+using HilfeAufbau = HilfeTest;
+
+TEST_F(HilfeAufbau, ControlsLiegenInIhrerReihenfolgeUebereinander)
+{
+    QStringList Namen;
+    for (QObject* Kind : Hilfe->children())
+        if (Kind->isWidgetType())
+            Namen.append(Kind->objectName());
+    EXPECT_EQ(Namen, (QStringList{"Shape1", "Label2", "Shape2", "Label3", "Label9", "Memo1", "BitBtn6", "Memo2"}));
+
+    // The labels lie on their tiles, not under them.
+    EXPECT_EQ(Hilfe->childAt(Mitte(Hilfe->Label2->geometry())), Hilfe->Label2);
+    EXPECT_EQ(Hilfe->childAt(Mitte(Hilfe->Label3->geometry())), Hilfe->Label3);
+}
+
+TEST_F(HilfeAufbau, FesteLagenUndGroessen)
+{
+    EXPECT_EQ(Hilfe->Shape1->geometry(), QRect(136, 103, 50, 50));
+    EXPECT_EQ(Hilfe->Shape2->geometry(), QRect(208, 103, 50, 50));
+    EXPECT_EQ(Hilfe->Memo1->geometry(), QRect(8, 160, 385, 209));
+    EXPECT_EQ(Hilfe->BitBtn6->geometry(), QRect(314, 370, 75, 24));
+    EXPECT_EQ(Hilfe->Memo2->geometry(), QRect(8, 8, 385, 89));
+    EXPECT_EQ(Hilfe->Label9->pos(), QPoint(8, 377));
+    EXPECT_EQ(Hilfe->Label9->height(), 13);
+    EXPECT_EQ(Hilfe->Label2->pos(), QPoint(149, 120));
+    EXPECT_EQ(Hilfe->Label3->pos(), QPoint(229, 120));
+}
+
+TEST_F(HilfeAufbau, BeschriftungenSindSoGrossWieIhrText)
+{
+    for (QLabel* Label : {Hilfe->Label2, Hilfe->Label3, Hilfe->Label9}) {
+        const QFontMetrics Mass(Label->font());
+        const int Textbreite = Mass.horizontalAdvance(Label->text());
+        EXPECT_GE(Label->width(), Textbreite) << Label->objectName().toStdString();
+        EXPECT_LE(Label->width(), Textbreite + 2) << Label->objectName().toStdString();
+    }
+    for (QLabel* Label : {Hilfe->Label2, Hilfe->Label3}) {
+        const QFontMetrics Mass(Label->font());
+        EXPECT_GE(Label->height(), Mass.height()) << Label->objectName().toStdString();
+        EXPECT_LE(Label->height(), Mass.height() + 2) << Label->objectName().toStdString();
+    }
+}
+
+TEST_F(HilfeAufbau, BeispielpaarSitztMittigAufSeinenSteinen)
+{
+    const auto Pruefe = [](const QLabel* Label, const QFrame* Stein) {
+        EXPECT_TRUE(Stein->geometry().contains(Label->geometry())) << Label->objectName().toStdString();
+        const QPoint Abstand = Mitte(Label->geometry()) - Mitte(Stein->geometry());
+        EXPECT_LE(std::abs(Abstand.x()), 2) << Label->objectName().toStdString();
+        EXPECT_LE(std::abs(Abstand.y()), 2) << Label->objectName().toStdString();
+    };
+    Pruefe(Hilfe->Label2, Hilfe->Shape1);
+    Pruefe(Hilfe->Label3, Hilfe->Shape2);
+}
+
+TEST_F(HilfeAufbau, SteineSindWeissMitSchwarzemRand)
+{
+    for (QFrame* Stein : {Hilfe->Shape1, Hilfe->Shape2}) {
+        const QImage Bild = Stein->grab().toImage();
+        ASSERT_EQ(Bild.size(), QSize(50, 50));
+        int Falsch = 0;
+        for (int Y = 0; Y < 50; ++Y)
+            for (int X = 0; X < 50; ++X) {
+                const bool Rand = X == 0 || Y == 0 || X == 49 || Y == 49;
+                if (Bild.pixel(X, Y) != (Rand ? qRgb(0, 0, 0) : qRgb(255, 255, 255)))
+                    ++Falsch;
+            }
+        EXPECT_EQ(Falsch, 0) << Stein->objectName().toStdString();
+    }
+}
+
+TEST_F(HilfeAufbau, BeispieltexteFettUndDurchsichtig)
+{
+    EXPECT_EQ(Hilfe->Label2->text(), "1+1");
+    EXPECT_EQ(Hilfe->Label3->text(), "2");
+    Zeige();
+    const QImage Tafel = Hilfe->grab().toImage();
+    for (QLabel* Label : {Hilfe->Label2, Hilfe->Label3}) {
+        const std::string Name = Label->objectName().toStdString();
+        EXPECT_EQ(Label->font().pixelSize(), 13) << Name;
+        EXPECT_TRUE(Label->font().bold()) << Name;
+        EXPECT_EQ(Label->font().family(), Schriftfamilie()) << Name;
+        // White tile around the letters, dark letters on it.
+        const QRect Lage = Label->geometry();
+        EXPECT_EQ(Tafel.pixel(Lage.topLeft()), qRgb(255, 255, 255)) << Name;
+        EXPECT_EQ(Tafel.pixel(Lage.bottomRight()), qRgb(255, 255, 255)) << Name;
+        int Dunkel = 0;
+        for (int Y = Lage.top(); Y <= Lage.bottom(); ++Y)
+            for (int X = Lage.left(); X <= Lage.right(); ++X)
+                Dunkel += IstDunkel(Tafel.pixel(X, Y));
+        EXPECT_GT(Dunkel, 10) << Name;
+    }
+}
+
+TEST_F(HilfeAufbau, VersionInMarineblauAufDerFlaeche)
+{
+    QLabel* Label9 = Hilfe->Label9;
+    EXPECT_EQ(Label9->text(), "Version 1.0");
+    EXPECT_EQ(Label9->font().pixelSize(), 11);
+    EXPECT_FALSE(Label9->font().bold());
+    EXPECT_EQ(Label9->font().family(), Schriftfamilie());
+
+    Zeige();
+    const QImage Bild = Label9->grab().toImage();
+    EXPECT_EQ(QColor(Bild.pixel(0, 0)), Flaechenfarbe());
+    EXPECT_EQ(QColor(Bild.pixel(0, Bild.height() - 1)), Flaechenfarbe());
+    // The letters are smoothed: every pixel lies between the face colour
+    // and navy, and the darkest ones are navy.
+    QColor Dunkelste = Flaechenfarbe();
+    int Abseits = 0;
+    for (int Y = 0; Y < Bild.height(); ++Y)
+        for (int X = 0; X < Bild.width(); ++X) {
+            const QColor Farbe(Bild.pixel(X, Y));
+            if (Farbe.red() != Farbe.green() || Farbe.blue() < Farbe.red())
+                ++Abseits;
+            if (Farbe.red() < Dunkelste.red())
+                Dunkelste = Farbe;
+        }
+    EXPECT_EQ(Abseits, 0);
+    EXPECT_LE(Dunkelste.red(), 16);
+    EXPECT_GE(Dunkelste.blue(), 112);
+}
+
+TEST_F(HilfeAufbau, FertigKnopfMitOkGlypheUndHinweis)
+{
+    const QPushButton* Knopf = Hilfe->BitBtn6;
+    EXPECT_EQ(Knopf->text(), "Fertig");
+    EXPECT_EQ(Knopf->toolTip(), "Hilfetext ausblenden");
+    EXPECT_EQ(Knopf->iconSize(), QSize(16, 16));
+    ASSERT_FALSE(Knopf->icon().isNull());
+    const QImage Glyphe = Knopf->icon().pixmap(16, 16).toImage();
+    const QImage Ok = Knopf->style()->standardIcon(QStyle::SP_DialogOkButton).pixmap(16, 16).toImage();
+    EXPECT_EQ(Glyphe, Ok);
+}
+
+using HilfeTexte = HilfeTest;
+
+TEST_F(HilfeTexte, EinleitungZeileFuerZeile)
+{
+    EXPECT_EQ(Absaetze(Hilfe->Memo2), Einleitung);
+}
+
+TEST_F(HilfeTexte, ErklaerungZeileFuerZeile)
+{
+    EXPECT_EQ(Absaetze(Hilfe->Memo1), Erklaerung);
+}
+
+TEST_F(HilfeTexte, KastenOhneRahmenUndLeisten)
+{
+    Zeige();
+    for (QPlainTextEdit* Feld : {Hilfe->Memo1, Hilfe->Memo2}) {
+        const std::string Name = Feld->objectName().toStdString();
+        EXPECT_EQ(Feld->viewport()->size(), Feld->size()) << Name;
+        EXPECT_FALSE(Feld->verticalScrollBar()->isVisible()) << Name;
+        EXPECT_FALSE(Feld->horizontalScrollBar()->isVisible()) << Name;
+        EXPECT_EQ(Feld->font().pixelSize(), 11) << Name;
+        EXPECT_FALSE(Feld->font().bold()) << Name;
+        EXPECT_EQ(Feld->font().family(), Schriftfamilie()) << Name;
+    }
+    // The boxes show the panel's face colour: the empty fourth line of the
+    // main text, and the room below the introduction.
+    EXPECT_EQ(QColor(Hilfe->Memo1->grab().toImage().pixel(200, 3 * 13 + 6)), Flaechenfarbe());
+    EXPECT_EQ(QColor(Hilfe->Memo2->grab().toImage().pixel(380, 86)), Flaechenfarbe());
+}
+
+// Where the cursor stands at the end of the text: the last line, in the
+// box's own pixels.
+QRect LetzteZeile(const QPlainTextEdit* Feld)
+{
+    QTextCursor Ende(Feld->document());
+    Ende.movePosition(QTextCursor::End);
+    return Feld->cursorRect(Ende);
+}
+
+QRect ErsteZeile(const QPlainTextEdit* Feld)
+{
+    return Feld->cursorRect(QTextCursor(Feld->document()));
+}
+
+TEST_F(HilfeTexte, JedeZeileIstImKastenZuSehen)
+{
+    Zeige();
+    for (QPlainTextEdit* Feld : {Hilfe->Memo1, Hilfe->Memo2}) {
+        const std::string Name = Feld->objectName().toStdString();
+        const int Hoehe = Feld->viewport()->height();
+        const QRect Erste = ErsteZeile(Feld);
+        const QRect Letzte = LetzteZeile(Feld);
+        RecordProperty(Name + "_letzte_zeile_unten", Letzte.bottom() + 1);
+        EXPECT_GE(Erste.top(), 0) << Name;
+        EXPECT_GT(Letzte.height(), 10) << Name;
+        EXPECT_LE(Letzte.bottom() + 1, Hoehe) << Name << ": letzte Zeile endet bei " << Letzte.bottom() + 1
+                                              << ", der Kasten ist " << Hoehe << " hoch";
+    }
+}
+
+using HilfeBedienung = HilfeTest;
+
+TEST_F(HilfeBedienung, EinleitungLaesstSichBeschreiben)
+{
+    ZeigeAktiv();
+    QPlainTextEdit* Memo2 = Hilfe->Memo2;
+    QTest::mouseClick(Memo2->viewport(), Qt::LeftButton, {}, LetzteZeile(Memo2).center() + QPoint(2, 0));
+    ASSERT_TRUE(Memo2->hasFocus());
+
+    QTest::keyClicks(Memo2, QStringLiteral("Hallo"));
+    EXPECT_EQ(Memo2->document()->lastBlock().text(), Einleitung.last() + QStringLiteral("Hallo"));
+
+    // Enter starts a new line; more lines than the box holds bring up no scroll bar.
+    for (int Zeile = 0; Zeile < 10; ++Zeile)
+        QTest::keyClick(Memo2, Qt::Key_Return);
+    EXPECT_EQ(Memo2->blockCount(), 6 + 10);
+    EXPECT_FALSE(Memo2->verticalScrollBar()->isVisible());
+
+    // Hiding and showing the panel keeps what was written.
+    const QString Geschrieben = Memo2->toPlainText();
+    Hilfe->hide();
+    Hilfe->show();
+    EXPECT_EQ(Memo2->toPlainText(), Geschrieben);
+}
+
+TEST_F(HilfeBedienung, ErklaerungBleibtUnveraendert)
+{
+    ZeigeAktiv();
+    QPlainTextEdit* Memo1 = Hilfe->Memo1;
+    QTest::mouseClick(Memo1->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    ASSERT_TRUE(Memo1->hasFocus());
+
+    QTest::keyClicks(Memo1, QStringLiteral("Hallo"));
+    QTest::keyClick(Memo1, Qt::Key_Return);
+    QTest::keyClick(Memo1, Qt::Key_Delete);
+    QTest::keyClick(Memo1, Qt::Key_Backspace);
+    EXPECT_EQ(Absaetze(Memo1), Erklaerung);
+}
+
+TEST_F(HilfeBedienung, TabUebergehtDieTafel)
+{
+    ZeigeAktiv();
+    Vorher->setFocus();
+    ASSERT_TRUE(Vorher->hasFocus());
+    for (int Schritt = 0; Schritt < 6; ++Schritt) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* Fokus = QApplication::focusWidget();
+        ASSERT_NE(Fokus, nullptr);
+        EXPECT_FALSE(Hilfe->isAncestorOf(Fokus)) << "Tab " << Schritt + 1 << " landet auf "
+                                                  << Fokus->objectName().toStdString();
+        EXPECT_EQ(Fokus, Schritt % 2 == 0 ? Nachher : Vorher) << "Tab " << Schritt + 1;
+    }
+    for (int Schritt = 0; Schritt < 4; ++Schritt) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_FALSE(Hilfe->isAncestorOf(QApplication::focusWidget())) << "Shift+Tab " << Schritt + 1;
+    }
+}
+
+TEST_F(HilfeBedienung, KaestenUndKnopfNehmenDenFokusNurPerKlick)
+{
+    ZeigeAktiv();
+    for (QWidget* Control : {static_cast<QWidget*>(Hilfe->Memo1), static_cast<QWidget*>(Hilfe->BitBtn6),
+                             static_cast<QWidget*>(Hilfe->Memo2)}) {
+        const std::string Name = Control->objectName().toStdString();
+        EXPECT_EQ(Control->focusPolicy(), Qt::ClickFocus) << Name;
+        Vorher->setFocus();
+        auto* Feld = qobject_cast<QPlainTextEdit*>(Control);
+        QTest::mouseClick(Feld ? Feld->viewport() : Control, Qt::LeftButton, {}, QPoint(10, 10));
+        EXPECT_TRUE(Control->hasFocus()) << Name;
+    }
+    for (QWidget* Control : {static_cast<QWidget*>(Hilfe), static_cast<QWidget*>(Hilfe->Shape1),
+                             static_cast<QWidget*>(Hilfe->Label2), static_cast<QWidget*>(Hilfe->Label9)})
+        EXPECT_EQ(Control->focusPolicy(), Qt::NoFocus) << Control->objectName().toStdString();
+}
+
+} // namespace
+} // namespace kalumbo::test
