@@ -1,5 +1,6 @@
 #include "ui/Anwendung.h"
 
+#include "ui/Farbwahl.h"
 #include "ui/Fehlerbericht.h"
 
 namespace kalumbo {
@@ -8,6 +9,7 @@ TAnwendung::TAnwendung(int& Argc, char** Argv) : QApplication(Argc, Argv)
 {
     setApplicationName(QStringLiteral("Rechen-Kalumbo"));
     setApplicationDisplayName(QStringLiteral("Rechen-Kalumbo"));
+    HalteEigeneFarbenImSpeicher();
 }
 
 bool TAnwendung::notify(QObject* Empfaenger, QEvent* Ereignis)

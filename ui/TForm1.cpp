@@ -4,6 +4,7 @@
 #include "ui/BildFeld.h"
 #include "ui/Brettmaler.h"
 #include "ui/Farben.h"
+#include "ui/Farbwahl.h"
 #include "ui/Fehlerbericht.h"
 #include "ui/Glyphen.h"
 #include "ui/Hilfe.h"
@@ -12,6 +13,7 @@
 #include "ui/Reiterstil.h"
 #include "ui/Schriften.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -99,6 +101,7 @@ TForm1::TForm1(QWidget* Eltern)
       BitBtn5(Knopf(this, "BitBtn5", {424, 8, 57, 25}, QStringLiteral("&Hilfe"),
                     Standardglyphe(this, QStyle::SP_DialogHelpButton),
                     QStringLiteral("Hilfetext ein- bzw. ausblenden"))),
+      Farbwahl(std::make_unique<TQtFarbwahl>()),
       Regeln(Stand, *this, Zufallsquelle, *this)
 {
     RichteFensterEin();
@@ -194,7 +197,10 @@ void TForm1::VerbindeHandler()
     };
     Verbinde(BitBtn1, &TForm1::BitBtn1Click);
     Verbinde(BitBtn2, &TForm1::BitBtn2Click);
+    Verbinde(BitBtn3, &TForm1::BitBtn3Click);
+    Verbinde(BitBtn4, &TForm1::BitBtn4Click);
     Verbinde(BitBtn5, &TForm1::BitBtn5Click);
+    Verbinde(Hilfe->BitBtn6, &TForm1::BitBtn6Click);
 
     connect(Spielbrett, &TBildFeld::MausGedrueckt, this,
             [this](Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
@@ -202,8 +208,11 @@ void TForm1::VerbindeHandler()
             });
 }
 
+// The two start colours become the chooser's first custom colours.
 void TForm1::FormCreate(QObject*)
 {
+    Farbwahl->CustomColors.append(TFarbwahl::Eintrag(0, FarbeNormal));
+    Farbwahl->CustomColors.append(TFarbwahl::Eintrag(1, FarbeAusgewaehlt));
 }
 
 void TForm1::BitBtn1Click(QObject*)
@@ -216,9 +225,47 @@ void TForm1::BitBtn2Click(QObject*)
     close();
 }
 
+void TForm1::BitBtn3Click(QObject*)
+{
+    WaehleFarbe(FarbeNormal);
+}
+
+void TForm1::BitBtn4Click(QObject*)
+{
+    WaehleFarbe(FarbeAusgewaehlt);
+}
+
+// Confirmed or not, the board is drawn again.
+void TForm1::WaehleFarbe(TColor& Farbe)
+{
+    Farbwahl->Color = Farbe;
+    if (Farbwahl->Execute(this))
+        Farbe = Farbwahl->Color;
+    ZeichneBrett();
+}
+
 void TForm1::BitBtn5Click(QObject*)
 {
     Hilfe->setVisible(!Hilfe->isVisible());
+}
+
+void TForm1::BitBtn6Click(QObject*)
+{
+    Hilfe->hide();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* Ereignis)
+{
+    const bool Eingabetaste = Ereignis->key() == Qt::Key_Return || Ereignis->key() == Qt::Key_Enter;
+    if (!Eingabetaste || Ereignis->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(Ereignis);
+        return;
+    }
+    QWidget* Fokus = focusWidget();
+    if (auto* Knopf = qobject_cast<QPushButton*>(Fokus))
+        Knopf->animateClick();
+    else if (qobject_cast<QPlainTextEdit*>(Fokus) == nullptr && Hilfe->isVisible())
+        Hilfe->BitBtn6->animateClick();
 }
 
 void TForm1::SpielbrettMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)

@@ -5,10 +5,12 @@
 #include "game/Regeln.h"
 #include "game/Spielstand.h"
 #include "game/Zufall.h"
+#include "ui/Farben.h"
 
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QFrame;
 class QLabel;
@@ -19,6 +21,7 @@ class QTabWidget;
 namespace kalumbo {
 
 class TBildFeld;
+class TFarbwahl;
 class THilfe;
 class TRadioGruppe;
 
@@ -67,17 +70,29 @@ public:
     QPushButton* const BitBtn2;
     QPushButton* const BitBtn5;
 
+    // The colour chooser; a test may put another in its place.
+    std::unique_ptr<TFarbwahl> Farbwahl;
+
+protected:
+    // Enter presses "Fertig" while the help is shown, unless the focused
+    // control takes Enter itself.
+    void keyPressEvent(QKeyEvent* Ereignis) override;
+
 private:
     // Handlers, named after their control and event.
     void FormCreate(QObject* Sender);
     void BitBtn1Click(QObject* Sender);
     void BitBtn2Click(QObject* Sender);
+    void BitBtn3Click(QObject* Sender);
+    void BitBtn4Click(QObject* Sender);
     void BitBtn5Click(QObject* Sender);
+    void BitBtn6Click(QObject* Sender);
     void SpielbrettMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
 
     void NeuesSpiel();
     void SetzeHintergrund();
     void SetzeFortschritt(const QString& Text);
+    void WaehleFarbe(TColor& Farbe);
 
     void RichteFensterEin();
     void RichteSeitenEin();

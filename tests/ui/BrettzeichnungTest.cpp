@@ -108,11 +108,8 @@ TEST_F(Brettzeichnung, AusgewaehlterSteinHatSeineFarbe)
 TEST_F(Brettzeichnung, GeraeumteZelleZeigtGenauDenHintergrund)
 {
     NeuesSpiel();
-    const auto Paar = FreiesPaar();
-    ASSERT_TRUE(Paar);
-    KlickeZelle(Paar->first.Spalte, Paar->first.Zeile);
-    KlickeZelle(Paar->second.Spalte, Paar->second.Zeile);
-    for (const TZelle Zelle : {Paar->first, Paar->second})
+    const auto [Erste, Zweite] = LoeseEinPaar();
+    for (const TZelle Zelle : {Erste, Zweite})
         EXPECT_TRUE(GleichDemHintergrund(Brettbild(), Hintergrund(), Zellquadrat(Zelle.Spalte, Zelle.Zeile)));
 }
 

@@ -94,6 +94,32 @@ protected:
         return std::nullopt;
     }
 
+    // Solves a pair with two clicks; the cells it stood on.
+    std::pair<TZelle, TZelle> LoeseEinPaar()
+    {
+        const auto Paar = FreiesPaar();
+        EXPECT_TRUE(Paar) << "no pair left to take";
+        if (!Paar)
+            return {};
+        KlickeZelle(Paar->first.Spalte, Paar->first.Zeile);
+        KlickeZelle(Paar->second.Spalte, Paar->second.Zeile);
+        return *Paar;
+    }
+
+    // Deals until a game is won, solving pair after pair; false when twenty
+    // deals in a row got stuck.
+    bool GewinneEinSpiel()
+    {
+        for (int Versuch = 0; Versuch < 20; ++Versuch) {
+            NeuesSpiel();
+            while (FreiesPaar())
+                LoeseEinPaar();
+            if (Stand().AnzahlGeloest == AnzahlPaare)
+                return true;
+        }
+        return false;
+    }
+
     std::optional<TZelle> FreierStein() const
     {
         for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)

@@ -58,14 +58,6 @@ protected:
             }
     }
 
-    void LoeseEinPaar()
-    {
-        const auto Paar = FreiesPaar();
-        ASSERT_TRUE(Paar);
-        KlickeZelle(Paar->first.Spalte, Paar->first.Zeile);
-        KlickeZelle(Paar->second.Spalte, Paar->second.Zeile);
-    }
-
     // The state a failed picture leaves: everything up to the picture done,
     // the board hidden and grey, the old picture kept.
     void PruefeZustandNachFehler(const QImage& AltesBild)

@@ -1,0 +1,54 @@
+// One run of the game's window with Qt's real colour dialog, started by
+// the test that checks that custom colours are kept nowhere.
+//   FarbwahlLauf setzen   mixes custom colours C and P and confirms them
+//   FarbwahlLauf pruefen  expects only A and B to be offered
+// Exits with 0 when all went as expected.
+#include "ui/Anwendung.h"
+#include "ui/Farben.h"
+#include "ui/Farbwahl.h"
+#include "ui/TForm1.h"
+
+#include <QColorDialog>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    kalumbo::TAnwendung Anwendung(argc, argv);
+    const QString Lauf = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    int Fehler = 0;
+    {
+        kalumbo::TForm1 Form1;
+        Form1.show();
+        QTimer::singleShot(0, [&] {
+            auto* Dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            if (Dialog == nullptr) {
+                std::fprintf(stderr, "no colour dialog\n");
+                ++Fehler;
+                return;
+            }
+            if (Lauf == "setzen") {
+                QColorDialog::setCustomColor(2, QColor(1, 2, 3));
+                QColorDialog::setCustomColor(15, QColor(4, 5, 6));
+                Dialog->accept();
+                return;
+            }
+            for (int Slot = 2; Slot < 16; ++Slot)
+                if (QColorDialog::customColor(Slot) != QColor(Qt::white)) {
+                    std::fprintf(stderr, "slot %d kept a colour\n", Slot);
+                    ++Fehler;
+                }
+            if (QColorDialog::customColor(0) != kalumbo::AlsQColor(kalumbo::StartFarbeNormal))
+                ++Fehler;
+            Dialog->reject();
+        });
+        Form1.BitBtn3->click();
+        if (Lauf == "setzen" && Form1.Farbwahl->CustomColors.size() != 4) {
+            std::fprintf(stderr, "custom colours: %d entries\n", int(Form1.Farbwahl->CustomColors.size()));
+            ++Fehler;
+        }
+    }
+    return Fehler == 0 ? 0 : 1;
+}
