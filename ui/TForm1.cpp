@@ -99,7 +99,7 @@ TForm1::TForm1(QWidget* Eltern)
       BitBtn2(Knopf(this, "BitBtn2", {488, 8, 57, 25}, QStringLiteral("&Ende"),
                     Standardglyphe(this, QStyle::SP_DialogCancelButton), QStringLiteral("Programm beenden"))),
       BitBtn5(Knopf(this, "BitBtn5", {424, 8, 57, 25}, QStringLiteral("&Hilfe"),
-                    Standardglyphe(this, QStyle::SP_DialogHelpButton),
+                    Standardglyphe(this, QStyle::SP_MessageBoxQuestion),
                     QStringLiteral("Hilfetext ein- bzw. ausblenden"))),
       Farbwahl(std::make_unique<TQtFarbwahl>()),
       Regeln(Stand, *this, Zufallsquelle, *this)
