@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 
 ensure_packages
-build_project
+build_project build
 
 if [ ! -x build/ui/rechen-kalumbo ]; then
   echo "The game window is not built yet; there is nothing to start." >&2

@@ -7,6 +7,7 @@ PACKAGES=(
   qt6-base-dev libjpeg62-turbo-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing_packages() {
@@ -34,8 +35,11 @@ ensure_packages() {
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds into build/ with both cores.
+# Configures and builds into the given directory with both cores; further
+# arguments go to CMake.
 build_project() {
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-  cmake --build build --parallel "$(nproc)"
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake --build "$dir" --parallel "$(nproc)"
 }
