@@ -1,0 +1,28 @@
+// One run of the game's window in the current working directory, started
+// by the test of a picture file that cannot be opened (as another user
+// than root, who may open any file). Prints every error report, then
+// whether a game with the second picture can be played.
+#include "ui/Anwendung.h"
+#include "ui/BildFeld.h"
+#include "ui/Fehlerbericht.h"
+#include "ui/RadioGruppe.h"
+#include "ui/TForm1.h"
+
+#include <QPushButton>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    kalumbo::TAnwendung Anwendung(argc, argv);
+    kalumbo::SetzeFehleranzeige([](const QString& Text) { std::printf("Meldung: %s\n", Text.toUtf8().constData()); });
+    kalumbo::TForm1 Form1;
+    Form1.show();
+
+    Form1.BitBtn1->click();
+    std::printf("Brett nach Bild1: %s\n", Form1.Spielbrett->isVisible() ? "sichtbar" : "verborgen");
+    Form1.Bildwahl->SetzeItemIndex(1);
+    Form1.BitBtn1->click();
+    std::printf("Brett nach Bild2: %s\n", Form1.Spielbrett->isVisible() ? "sichtbar" : "verborgen");
+    return 0;
+}
