@@ -19,10 +19,18 @@ void TBildFeld::SetzeBild(QImage Neu)
 
 QImage& TBildFeld::Leinwand(QSize Groesse)
 {
-    if (Inhalt.isNull()) {
-        Inhalt = QImage(Groesse, QImage::Format_RGB32);
-        Inhalt.fill(Qt::white);
-    }
+    if (Inhalt.isNull())
+        NeueLeinwand(Groesse, Qt::white);
+    return Inhalt;
+}
+
+QImage& TBildFeld::NeueLeinwand(QSize Groesse, const QColor& Farbe)
+{
+    const qreal Verhaeltnis = devicePixelRatioF();
+    Inhalt = QImage(Groesse * Verhaeltnis, QImage::Format_RGB32);
+    Inhalt.setDevicePixelRatio(Verhaeltnis);
+    Inhalt.fill(Farbe);
+    update();
     return Inhalt;
 }
 

@@ -17,9 +17,13 @@ public:
     bool HatBild() const { return !Inhalt.isNull(); }
     void SetzeBild(QImage Neu);
 
-    // The picture to draw into; a white picture of the given size when
-    // nothing was drawn before. Call update() when the drawing is done.
+    // The picture to draw into, of the given size in logical pixels and at
+    // the screen's resolution: a white one when nothing was drawn before.
+    // Call update() when the drawing is done.
     QImage& Leinwand(QSize Groesse);
+
+    // A fresh picture to draw into, filled with one colour.
+    QImage& NeueLeinwand(QSize Groesse, const QColor& Farbe);
 
 signals:
     void MausGedrueckt(Qt::MouseButton Knopf, Qt::KeyboardModifiers Tasten, int X, int Y);

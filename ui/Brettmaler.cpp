@@ -16,11 +16,14 @@ constexpr int Steingroesse = Zellgroesse - 1; // 49: the cell without its last c
 // not reach, the board shows its grey.
 void MaleHintergrund(QPainter& Maler, const QImage& Hintergrund, const QRect& Quadrat)
 {
-    const QRect Vorhanden = Quadrat & Hintergrund.rect();
+    const qreal Verhaeltnis = Hintergrund.devicePixelRatio();
+    const QRect Vorhanden = Quadrat & QRect(QPoint(0, 0), Hintergrund.deviceIndependentSize().toSize());
     if (Vorhanden != Quadrat)
         Maler.fillRect(Quadrat, AlsQColor(Brettgrau));
-    if (!Vorhanden.isEmpty())
-        Maler.drawImage(Vorhanden.topLeft(), Hintergrund, Vorhanden);
+    if (!Vorhanden.isEmpty()) {
+        const QRectF Geraetepixel(QPointF(Vorhanden.topLeft()) * Verhaeltnis, QSizeF(Vorhanden.size()) * Verhaeltnis);
+        Maler.drawImage(QPointF(Vorhanden.topLeft()), Hintergrund, Geraetepixel);
+    }
 }
 
 void MaleStein(QPainter& Maler, const QRect& Quadrat, const QColor& Fuellung, const QString& Text,

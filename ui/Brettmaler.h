@@ -19,7 +19,8 @@ struct TSteinaussehen {
 // square with a black outline and its text in the middle, or, where no
 // tile stands, the same square of the background picture. The last pixel
 // column and row of the cell are left alone; there the background shows
-// between the tiles.
+// between the tiles. Both pictures have the same device pixel ratio; all
+// places are in logical pixels.
 void MaleZelle(QImage& Brett, const QImage& Hintergrund, const TSpielstand& Stand, int Spalte, int Zeile,
                const TSteinaussehen& Aussehen);
 

@@ -285,11 +285,11 @@ void TForm1::NeuesSpiel()
     Regeln.VerteileSteine();
     Bravo->hide();
     Spielbrett->hide();
-    Spielbrett->Leinwand(Brettmass).fill(AlsQColor(Brettgrau));
+    Spielbrett->NeueLeinwand(Brettmass, AlsQColor(Brettgrau));
     SetzeHintergrund();
     {
         QPainter Maler(&Spielbrett->Leinwand(Brettmass));
-        Maler.drawImage(QPoint(0, 0), Bild->Bild());
+        Maler.drawImage(QPoint(0, 0), HintergrundFuerBrett());
     }
     ZeichneBrett();
     Spielbrett->show();
@@ -311,10 +311,28 @@ void TForm1::SetzeHintergrund()
     Bild->SetzeBild(Halter->Bild());
 }
 
+// On a screen with more pixels than logical pixels the board is drawn at the
+// screen's resolution, and the background is scaled smoothly once to match.
+const QImage& TForm1::HintergrundFuerBrett()
+{
+    const QImage& Original = Bild->Leinwand(Brettmass);
+    const qreal Verhaeltnis = Spielbrett->Leinwand(Brettmass).devicePixelRatio();
+    if (Verhaeltnis == 1.0)
+        return Original;
+    if (SkalierterHintergrund.isNull() || SkalierterHintergrund.devicePixelRatio() != Verhaeltnis ||
+        SkalierterHintergrund.text(QStringLiteral("Quelle")) != QString::number(Original.cacheKey())) {
+        SkalierterHintergrund = Original.scaled(Original.size() * Verhaeltnis, Qt::IgnoreAspectRatio,
+                                                Qt::SmoothTransformation);
+        SkalierterHintergrund.setDevicePixelRatio(Verhaeltnis);
+        SkalierterHintergrund.setText(QStringLiteral("Quelle"), QString::number(Original.cacheKey()));
+    }
+    return SkalierterHintergrund;
+}
+
 void TForm1::ZeichneStein(int Spalte, int Zeile)
 {
     static const QFont Schrift = Steinschrift();
-    MaleZelle(Spielbrett->Leinwand(Brettmass), Bild->Leinwand(Brettmass), Stand, Spalte, Zeile,
+    MaleZelle(Spielbrett->Leinwand(Brettmass), HintergrundFuerBrett(), Stand, Spalte, Zeile,
               {AlsQColor(FarbeNormal), AlsQColor(FarbeAusgewaehlt), Schrift});
     Spielbrett->update(Zellgroesse * (Spalte - 1), Zellgroesse * (Zeile - 1), Zellgroesse, Zellgroesse);
 }

@@ -7,6 +7,7 @@
 #include "game/Zufall.h"
 #include "ui/Farben.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -91,6 +92,7 @@ private:
 
     void NeuesSpiel();
     void SetzeHintergrund();
+    const QImage& HintergrundFuerBrett();
     void SetzeFortschritt(const QString& Text);
     void WaehleFarbe(TColor& Farbe);
 
@@ -108,6 +110,9 @@ private:
     void ZeigeBravo() override;
 
     std::array<TBildFeld*, 4> EingebauteBilder() const;
+
+    // The background at the board's resolution, made once per picture.
+    QImage SkalierterHintergrund;
 
     TSpielstand Stand;
     TUhrZufall Zufallsquelle;
