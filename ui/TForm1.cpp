@@ -12,6 +12,7 @@
 #include "ui/RadioGruppe.h"
 #include "ui/Reiterstil.h"
 #include "ui/Schriften.h"
+#include "ui/Verlaufsliste.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -77,7 +78,7 @@ TForm1::TForm1(QWidget* Eltern)
       PageControl1(Erzeuge<QTabWidget>(this, "PageControl1", {424, 72, 121, 337})),
       Spiel(new QWidget),
       Geloest(Erzeuge<QLabel>(Spiel, "Geloest", {25, 5, 67, 13}, QString::fromUtf8("0 von 0 gelöst"))),
-      History(Erzeuge<QPlainTextEdit>(Spiel, "History", {0, 24, 113, 273})),
+      History(Erzeuge<TVerlaufsliste>(Spiel, "History", {0, 24, 113, 273})),
       Einstellungen(new QWidget),
       Zahlenbereich(Erzeuge<TRadioGruppe>(Einstellungen, "Zahlenbereich", {0, 1, 113, 52},
                                           QStringLiteral("Zahlen bis ..."),
@@ -154,14 +155,6 @@ void TForm1::RichteSeitenEin()
 
     Geloest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SetzeFortschritt(Geloest->text());
-
-    History->setReadOnly(true);
-    History->setLineWrapMode(QPlainTextEdit::NoWrap);
-    History->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    History->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    History->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    History->setFocusPolicy(Qt::ClickFocus);
-    History->setTabChangesFocus(false);
 
     Zahlenbereich->SetzeItemIndex(1);
     Zahlenbereich->SetzeHinweis(

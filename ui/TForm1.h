@@ -15,7 +15,6 @@
 
 class QFrame;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -25,6 +24,7 @@ class TBildFeld;
 class TFarbwahl;
 class THilfe;
 class TRadioGruppe;
+class TVerlaufsliste;
 
 // The game's one window: the board with its picture, the buttons, and the
 // pages "Spiel" and "Einstellungen". It owns the game state, answers the
@@ -58,7 +58,7 @@ public:
     QTabWidget* const PageControl1;
     QWidget* const Spiel;
     QLabel* const Geloest;
-    QPlainTextEdit* const History;
+    TVerlaufsliste* const History;
     QWidget* const Einstellungen;
     TRadioGruppe* const Zahlenbereich;
     TRadioGruppe* const Rechenart;

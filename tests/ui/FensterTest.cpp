@@ -218,6 +218,20 @@ TEST_F(Fenster, TabfolgeAufDenSeiten)
     EXPECT_EQ(Tabrunde(*Form1), (QStringList{"BitBtn1", "BitBtn2", "BitBtn5", "BitBtn1"}));
 }
 
+TEST_F(Fenster, VerlaufBehaeltDieTabtasteWennErDenFokusHat)
+{
+    Form1->PageControl1->setCurrentWidget(Form1->Spiel);
+    Form1->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1.get()));
+    QTest::mouseClick(Form1->History->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(QApplication::focusWidget(), Form1->History);
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Form1->History);
+    QTest::keyClick(Form1->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Form1->History);
+    EXPECT_TRUE(Form1->History->toPlainText().isEmpty());
+}
+
 TEST_F(Fenster, PfeiltastenWechselnInDerGruppe)
 {
     QApplication::setActiveWindow(Form1.get());

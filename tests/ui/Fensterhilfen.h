@@ -6,6 +6,7 @@
 #include "ui/Farben.h"
 #include "ui/Fehlerbericht.h"
 #include "ui/RadioGruppe.h"
+#include "ui/Verlaufsliste.h"
 #include "ui/TForm1.h"
 
 #include <QDir>

@@ -1,0 +1,29 @@
+#include "ui/Verlaufsliste.h"
+
+#include <QKeyEvent>
+
+namespace kalumbo {
+
+TVerlaufsliste::TVerlaufsliste(QWidget* Eltern) : QPlainTextEdit(Eltern)
+{
+    setReadOnly(true);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+bool TVerlaufsliste::event(QEvent* Ereignis)
+{
+    if (Ereignis->type() == QEvent::KeyPress) {
+        const auto* Taste = static_cast<QKeyEvent*>(Ereignis);
+        if (Taste->key() == Qt::Key_Tab || Taste->key() == Qt::Key_Backtab) {
+            Ereignis->accept();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(Ereignis);
+}
+
+} // namespace kalumbo
