@@ -1,0 +1,66 @@
+// Shows the game in the middle of a game, for the screenshot in the
+// README: a new game, seven pairs solved, one tile selected, the page
+// "Spiel" with its history in front. Runs until its window is closed.
+#include "game/Formen.h"
+#include "ui/Anwendung.h"
+#include "ui/BildFeld.h"
+#include "ui/RadioGruppe.h"
+#include "ui/TForm1.h"
+
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <optional>
+
+namespace {
+
+using namespace kalumbo;
+
+void Druecke(TForm1& Form1, TZelle Zelle)
+{
+    const QPointF Mitte(Zellgroesse * Zelle.Spalte - 25, Zellgroesse * Zelle.Zeile - 25);
+    QMouseEvent Druck(QEvent::MouseButtonPress, Mitte, Form1.Spielbrett->mapToGlobal(Mitte), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Form1.Spielbrett, &Druck);
+}
+
+std::optional<std::pair<TZelle, TZelle>> FreiesPaar(const TForm1& Form1)
+{
+    const TSpielstand& Stand = Form1.Spielstand();
+    const int Form = FormAusMaske(Form1.Maske->ItemIndex());
+    const auto Frei = [&](int Spalte, int Zeile) {
+        return IstPosition(Form, Spalte, Zeile) && Stand.Felder[Spalte][Zeile].Seite != KeinStein &&
+               IstFrei(Stand.Felder, Form, Spalte, Zeile);
+    };
+    for (int Z1 = 1; Z1 <= Zeilen; ++Z1)
+        for (int S1 = 1; S1 <= Spalten; ++S1)
+            for (int Z2 = 1; Z2 <= Zeilen; ++Z2)
+                for (int S2 = 1; S2 <= Spalten; ++S2)
+                    if ((S1 != S2 || Z1 != Z2) && Frei(S1, Z1) && Frei(S2, Z2) &&
+                        Stand.Felder[S1][Z1].Paar == Stand.Felder[S2][Z2].Paar)
+                        return std::pair{TZelle{S1, Z1}, TZelle{S2, Z2}};
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    TAnwendung Anwendung(argc, argv);
+    TForm1 Form1;
+    Form1.move(0, 0);
+    Form1.show();
+
+    Form1.BitBtn1->click();
+    for (int Geloest = 0; Geloest < 7; ++Geloest)
+        if (const auto Paar = FreiesPaar(Form1)) {
+            Druecke(Form1, Paar->first);
+            Druecke(Form1, Paar->second);
+        }
+    if (const auto Paar = FreiesPaar(Form1))
+        Druecke(Form1, Paar->first);
+    Form1.PageControl1->setCurrentWidget(Form1.Spiel);
+
+    return Anwendung.exec();
+}
