@@ -1,11 +1,10 @@
 // How fast the rules make a game and answer a press.
+#include "Paarsuche.h"
 #include "game/Aufgaben.h"
 #include "game/Formen.h"
 #include "game/Regeln.h"
 
 #include <benchmark/benchmark.h>
-
-#include <optional>
 
 namespace kalumbo {
 namespace {
@@ -40,21 +39,6 @@ void NeuesSpielMalBisDreissigFormA(benchmark::State& Lauf)
 }
 BENCHMARK(NeuesSpielMalBisDreissigFormA);
 
-std::optional<std::pair<TZelle, TZelle>> FreiesPaar(const TSpielstand& Stand, const TRegeln& Regeln)
-{
-    for (int Z1 = 1; Z1 <= Zeilen; ++Z1)
-        for (int S1 = 1; S1 <= Spalten; ++S1) {
-            if (!Regeln.HatStein(S1, Z1) || !Regeln.IstFrei(S1, Z1))
-                continue;
-            for (int Z2 = 1; Z2 <= Zeilen; ++Z2)
-                for (int S2 = 1; S2 <= Spalten; ++S2)
-                    if ((S1 != S2 || Z1 != Z2) && Regeln.HatStein(S2, Z2) && Regeln.IstFrei(S2, Z2) &&
-                        Stand.Felder[S1][Z1].Paar == Stand.Felder[S2][Z2].Paar)
-                        return std::pair{TZelle{S1, Z1}, TZelle{S2, Z2}};
-        }
-    return std::nullopt;
-}
-
 // The press that solves a pair, its partner already selected. Each round
 // puts the two tiles and the selection back, four plain writes.
 void DruckLoestPaar(benchmark::State& Lauf)
@@ -66,7 +50,7 @@ void DruckLoestPaar(benchmark::State& Lauf)
     TRegeln Regeln(Stand, Einstellungen, Quelle, Anzeige);
     Regeln.ErzeugeAufgaben();
     Regeln.VerteileSteine();
-    const auto [Erste, Zweite] = FreiesPaar(Stand, Regeln).value();
+    const auto [Erste, Zweite] = messung::FreiesPaar(Stand.Felder, FormA).value();
     const TFeld ErstesFeld = Stand.Felder[Erste.Spalte][Erste.Zeile];
     const TFeld ZweitesFeld = Stand.Felder[Zweite.Spalte][Zweite.Zeile];
 
