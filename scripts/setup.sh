@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-base-dev libjpeg62-turbo-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file librsvg2-bin
 )
 
 missing_packages() {
