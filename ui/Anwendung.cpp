@@ -9,6 +9,8 @@ TAnwendung::TAnwendung(int& Argc, char** Argv) : QApplication(Argc, Argv)
 {
     setApplicationName(QStringLiteral("Rechen-Kalumbo"));
     setApplicationDisplayName(QStringLiteral("Rechen-Kalumbo"));
+    // Ties the window to its menu entry and icon on desktops that ask.
+    setDesktopFileName(QStringLiteral("io.github.rechenkalumbo.RechenKalumbo"));
     HalteEigeneFarbenImSpeicher();
 }
 
