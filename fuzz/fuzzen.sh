@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Fuzzes the background picture loader for a while:
 #
-#   fuzz/fuzzen.sh [seconds]        (300 when not given)
+#   fuzz/fuzzen.sh [seconds [libFuzzer options...]]   (300 seconds when not given)
+#
+# e.g. fuzz/fuzzen.sh 600 -len_control=0 -max_len=20000 tries long inputs
+# (many scans, say) from the start instead of letting them grow slowly.
 #
 # Builds the fuzzer with clang into build-fuzz/ and runs it on one core,
 # starting from the kept inputs in fuzz/korpus/. It works on a copy of them
@@ -18,6 +21,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 Sekunden=${1:-300}
+shift $(( $# > 0 ? 1 : 0 ))
 
 # The game's own packages (Qt and the JPEG library are needed to configure)
 # and clang with its fuzzing runtime.
@@ -89,7 +93,7 @@ ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:quarantine_size_mb=32 UBSAN_OPTIONS=
   "$Bau/fuzz/bild_fuzzer" "$Arbeit" \
   -dict=fuzz/jpeg.dict -max_len=8192 \
   -rss_limit_mb=512 -timeout=10 -max_total_time="$Sekunden" \
-  -artifact_prefix="$Funde/" -print_final_stats=1 2>"$Protokoll"
+  -artifact_prefix="$Funde/" -print_final_stats=1 "$@" 2>"$Protokoll"
 Ergebnis=$?
 set -e
 
