@@ -7,6 +7,7 @@
 
 // The library's header needs FILE and size_t declared before it.
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace kalumbo {
 
@@ -20,6 +21,15 @@ namespace {
 // come near this.
 constexpr long Speichergrenze = 256L * 1024 * 1024;
 
+// The most work the library may do for one picture, counted in pixels
+// times scans. Every scan of a progressive picture passes over the whole
+// picture, even one that adds nothing, so a made-up file of a few
+// kilobytes repeating an empty scan a thousand times over a huge picture
+// would keep the game busy for many seconds. Real pictures use about ten
+// scans; this lets an 8000 x 8000 photo have thirty. A picture in one scan
+// needs no limit: only its visible rows are ever decoded.
+constexpr double Arbeitsgrenze = 2e9;
+
 // Our error manager: the library's record comes first, so the library
 // can treat a pointer to it as its own.
 struct TFehlerverwalter {
@@ -32,6 +42,7 @@ struct TFehlerverwalter {
 struct TDekodierung {
     jpeg_decompress_struct Info;
     TFehlerverwalter Fehler;
+    jpeg_progress_mgr Fortschritt;
 
     bool AusSpeicher;
     std::FILE* Datei;
@@ -52,6 +63,19 @@ void SpringeZurueck(j_common_ptr Info)
 // The game shows its own message; the library writes nothing anywhere.
 void Schweige(j_common_ptr) {}
 
+// Called by the library as it works through the rows of each scan.
+void BegrenzeArbeit(j_common_ptr Allgemein)
+{
+    const auto* Info = reinterpret_cast<j_decompress_ptr>(Allgemein);
+    if (!Info->progressive_mode)
+        return;
+    const double Arbeit = double(Info->input_scan_number) * Info->image_width * Info->image_height;
+    if (Arbeit > Arbeitsgrenze) {
+        Allgemein->err->msg_code = JERR_BAD_PROGRESSION;
+        Allgemein->err->error_exit(Allgemein);
+    }
+}
+
 // Files with an Adobe marker keep CMYK inverted, all others as ink.
 std::uint8_t Farbanteil(unsigned Farbe, unsigned Schwarz, bool Invertiert)
 {
@@ -71,6 +95,8 @@ bool Beginne(TDekodierung* D)
 
     jpeg_create_decompress(&D->Info);
     D->Info.mem->max_memory_to_use = Speichergrenze;
+    D->Fortschritt.progress_monitor = BegrenzeArbeit;
+    D->Info.progress = &D->Fortschritt;
     if (D->AusSpeicher) {
         // A built-in picture never comes near the limit of the length type.
         const auto Laenge = static_cast<unsigned long>(

@@ -156,6 +156,47 @@ TEST(JpegFeindlich, GrossesProgressivesFotoPasstNochInDieGrenze)
     EXPECT_EQ(Bild.Hoehe, 400);
 }
 
+// A small grey progressive picture that claims a size and repeats its last
+// scan: every repetition passes over the whole claimed picture again.
+std::vector<std::uint8_t> MitWiederholterAbtastung(int Kante, int Wiederholungen)
+{
+    std::vector<std::uint8_t> Jpeg = SchreibeJpeg({.Breite = 16, .Hoehe = 16, .Farbart = TFarbart::Grau, .Progressiv = true},
+                                                  TQuellbild{16, 16, 1, std::vector<std::uint8_t>(256, 99)});
+    const std::size_t Kopf = FindeBildkopf(Jpeg);
+    for (const std::size_t Stelle : {Kopf + 5, Kopf + 7}) {
+        Jpeg.at(Stelle) = static_cast<std::uint8_t>(Kante >> 8);
+        Jpeg.at(Stelle + 1) = static_cast<std::uint8_t>(Kante & 0xFF);
+    }
+    // The last scan runs from the last SOS marker to the end-of-image marker.
+    std::size_t LetzteAbtastung = 0;
+    for (std::size_t I = 0; I + 1 < Jpeg.size(); ++I)
+        if (Jpeg[I] == 0xFF && Jpeg[I + 1] == 0xDA)
+            LetzteAbtastung = I;
+    const std::vector<std::uint8_t> Abtastung(Jpeg.begin() + std::ptrdiff_t(LetzteAbtastung), Jpeg.end() - 2);
+    Jpeg.resize(Jpeg.size() - 2);
+    for (int I = 0; I < Wiederholungen; ++I)
+        Jpeg.insert(Jpeg.end(), Abtastung.begin(), Abtastung.end());
+    Jpeg.insert(Jpeg.end(), {0xFF, 0xD9});
+    return Jpeg;
+}
+
+TEST(JpegFeindlich, EndloseAbtastungenUeberEinemRiesenbildEnden)
+{
+    // 6,000 x 6,000 grey fits the memory easily; a thousand scans over it
+    // are more work than any real picture needs.
+    const std::vector<std::uint8_t> Jpeg = MitWiederholterAbtastung(6000, 1000);
+    EXPECT_EQ(MeldungAusSpeicher(Jpeg), JpegMeldung(JERR_BAD_PROGRESSION));
+    EXPECT_EQ(MeldungAusDatei(Jpeg), JpegMeldung(JERR_BAD_PROGRESSION));
+}
+
+TEST(JpegFeindlich, VieleAbtastungenEinesKleinenBildesSindErlaubt)
+{
+    const std::vector<std::uint8_t> Jpeg = MitWiederholterAbtastung(400, 100);
+    const TPixelbild Bild = DekodiereJpeg(Jpeg.data(), Jpeg.size());
+    EXPECT_EQ(Bild.Breite, 400);
+    EXPECT_EQ(Bild.Hoehe, 400);
+}
+
 TEST(JpegDatei, FehlendeDateiNenntIhrenNamen)
 {
     const TTempVerzeichnis Ort;
