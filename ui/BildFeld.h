@@ -34,6 +34,8 @@ protected:
     void mousePressEvent(QMouseEvent* Ereignis) override;
 
 private:
+    void Uebernimm();
+
     QImage Inhalt;
 };
 

@@ -339,11 +339,12 @@ void TForm1::ZeichneBrett()
                 ZeichneStein(Spalte, Zeile);
 }
 
+// The label is as wide as its text and keeps its right edge.
 void TForm1::SetzeFortschritt(const QString& Text)
 {
     Geloest->setText(Text);
-    Geloest->adjustSize();
-    Geloest->move(GeloestRechts - Geloest->width(), Geloest->y());
+    const int Breite = Geloest->fontMetrics().horizontalAdvance(Text);
+    Geloest->setGeometry(GeloestRechts - Breite, Geloest->y(), Breite, Geloest->height());
 }
 
 int TForm1::ZahlenbereichIndex() const

@@ -3,6 +3,7 @@
 #include "ui/Brettmaler.h"
 #include "ui/Schriften.h"
 
+#include <QApplication>
 #include <QPainter>
 
 namespace kalumbo::test {
@@ -160,6 +161,15 @@ TEST_F(Brettzeichnung, ZeichnenVorDemErstenSpielGibtWeiss)
         for (int X = 0; X < 400; X += 7)
             ASSERT_EQ(Rgb(Brettbild(), X, Y), qRgb(255, 255, 255) & RGB_MASK);
     EXPECT_EQ(Hintergrund().size(), QSize(400, 400));
+}
+
+TEST_F(Brettzeichnung, SpielbrettZeigtSeinBildUnverfaelscht)
+{
+    NeuesSpiel();
+    LoeseEinPaar();
+    KlickeZelle(1, 5);
+    QApplication::processEvents();
+    EXPECT_EQ(Form1->Spielbrett->grab().toImage().convertToFormat(QImage::Format_RGB32), Brettbild());
 }
 
 TEST_F(Brettzeichnung, NeuZeichnenAendertNichts)

@@ -39,6 +39,10 @@ TEST_F(Hochaufloesend, BrettHatDoppeltSovielePixelAmSelbenPlatz)
     // A click in the middle of a cell, in logical pixels, still finds it.
     KlickeZelle(1, 5);
     EXPECT_TRUE(Stand().IstAusgewaehlt(1, 5));
+    // The box shows the picture's device pixels one to one.
+    const QImage Gezeigt = Form1->Spielbrett->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(Gezeigt.size(), QSize(800, 800));
+    EXPECT_TRUE(Gezeigt == Brettbild());
 }
 
 TEST_F(Hochaufloesend, SchriftIstFeinerAlsVergroessert)
