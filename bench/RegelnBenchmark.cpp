@@ -22,19 +22,25 @@ struct TStilleAnzeige : TAnzeige {
     void ZeigeBravo() override {}
 };
 
-// The slowest settings: "mal" up to 30 needs many retries for the last
-// products, and shape "A" is the one whose deal can start over.
-void NeuesSpielMalBisDreissigFormA(benchmark::State& Lauf)
-{
+// A game with the rules bound to it, as the window holds one.
+struct TSpiel {
     TSpielstand Stand;
     TFesteEinstellungen Einstellungen;
     TUhrZufall Quelle;
     TStilleAnzeige Anzeige;
-    TRegeln Regeln(Stand, Einstellungen, Quelle, Anzeige);
+    TRegeln Regeln{Stand, Einstellungen, Quelle, Anzeige};
+};
+
+// The slowest settings: "mal" up to 30 needs many retries for the last
+// products, and shape "A" is the one whose deal can start over.
+void NeuesSpielMalBisDreissigFormA(benchmark::State& Lauf)
+{
+    TSpiel Spiel;
+    TRegeln& Regeln = Spiel.Regeln;
     for (auto _ : Lauf) {
         Regeln.ErzeugeAufgaben();
         Regeln.VerteileSteine();
-        benchmark::DoNotOptimize(Stand.Felder);
+        benchmark::DoNotOptimize(Spiel.Stand.Felder);
     }
 }
 BENCHMARK(NeuesSpielMalBisDreissigFormA);
@@ -43,11 +49,9 @@ BENCHMARK(NeuesSpielMalBisDreissigFormA);
 // puts the two tiles and the selection back, four plain writes.
 void DruckLoestPaar(benchmark::State& Lauf)
 {
-    TSpielstand Stand;
-    TFesteEinstellungen Einstellungen;
-    TUhrZufall Quelle;
-    TStilleAnzeige Anzeige;
-    TRegeln Regeln(Stand, Einstellungen, Quelle, Anzeige);
+    TSpiel Spiel;
+    TSpielstand& Stand = Spiel.Stand;
+    TRegeln& Regeln = Spiel.Regeln;
     Regeln.ErzeugeAufgaben();
     Regeln.VerteileSteine();
     const auto [Erste, Zweite] = messung::FreiesPaar(Stand.Felder, FormA).value();
