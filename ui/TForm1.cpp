@@ -312,12 +312,11 @@ const QImage& TForm1::HintergrundFuerBrett()
     const qreal Verhaeltnis = Spielbrett->Leinwand(Brettmass).devicePixelRatio();
     if (Verhaeltnis == 1.0)
         return Original;
-    if (SkalierterHintergrund.isNull() || SkalierterHintergrund.devicePixelRatio() != Verhaeltnis ||
-        SkalierterHintergrund.text(QStringLiteral("Quelle")) != QString::number(Original.cacheKey())) {
+    if (SkalierterHintergrund.devicePixelRatio() != Verhaeltnis || SkaliertAus != Original.cacheKey()) {
         SkalierterHintergrund = Original.scaled(Original.size() * Verhaeltnis, Qt::IgnoreAspectRatio,
                                                 Qt::SmoothTransformation);
         SkalierterHintergrund.setDevicePixelRatio(Verhaeltnis);
-        SkalierterHintergrund.setText(QStringLiteral("Quelle"), QString::number(Original.cacheKey()));
+        SkaliertAus = Original.cacheKey();
     }
     return SkalierterHintergrund;
 }

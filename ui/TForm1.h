@@ -113,6 +113,7 @@ private:
 
     // The background at the board's resolution, made once per picture.
     QImage SkalierterHintergrund;
+    qint64 SkaliertAus = 0; // the cache key of the picture it was made from
 
     TSpielstand Stand;
     TUhrZufall Zufallsquelle;

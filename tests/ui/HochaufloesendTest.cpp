@@ -2,6 +2,7 @@
 #include "Fensterhilfen.h"
 
 #include "ui/Brettmaler.h"
+#include "ui/RadioGruppe.h"
 #include "ui/Schriften.h"
 
 namespace kalumbo::test {
@@ -83,6 +84,12 @@ TEST_F(Hochaufloesend, GeraeumteZelleZeigtDenGeglaettetenHintergrund)
     EXPECT_EQ(Brettbild().copy(Geraetezelle(1, 1)), Erwartet.copy(Geraetezelle(1, 1)));
     // Smooth, not merely doubled pixels.
     EXPECT_NE(Erwartet.copy(Geraetezelle(1, 1)), Hintergrund().scaled(800, 800).copy(Geraetezelle(1, 1)));
+
+    // Another picture is scaled anew.
+    QTest::mouseClick(Form1->Bildwahl->Knopf(2), Qt::LeftButton);
+    NeuesSpiel();
+    EXPECT_EQ(Brettbild().copy(Geraetezelle(1, 1)), GeglaetteterHintergrund().copy(Geraetezelle(1, 1)));
+    EXPECT_NE(GeglaetteterHintergrund().copy(Geraetezelle(1, 1)), Erwartet.copy(Geraetezelle(1, 1)));
 }
 
 } // namespace
