@@ -5,6 +5,8 @@
 #include "ui/RadioGruppe.h"
 #include "ui/Schriften.h"
 
+#include <QRadioButton>
+
 namespace kalumbo::test {
 namespace {
 
