@@ -173,7 +173,7 @@ std::vector<std::uint8_t> MitWiederholterAbtastung(int Kante, int Wiederholungen
         if (Jpeg[I] == 0xFF && Jpeg[I + 1] == 0xDA)
             LetzteAbtastung = I;
     const std::vector<std::uint8_t> Abtastung(Jpeg.begin() + std::ptrdiff_t(LetzteAbtastung), Jpeg.end() - 2);
-    Jpeg.resize(Jpeg.size() - 2);
+    Jpeg.erase(Jpeg.end() - 2, Jpeg.end());
     for (int I = 0; I < Wiederholungen; ++I)
         Jpeg.insert(Jpeg.end(), Abtastung.begin(), Abtastung.end());
     Jpeg.insert(Jpeg.end(), {0xFF, 0xD9});
