@@ -4,7 +4,7 @@
 // Each figure comes twice: once up to the board picture being drawn, once
 // with the repaint of the window that follows (the "Bildschirm" ones).
 #include "Fotomotiv.h"
-#include "Paarsuche.h"
+#include "game/Paarsuche.h"
 #include "Zaehlbereich.h"
 #include "ui/Anwendung.h"
 #include "ui/BildFeld.h"

@@ -1,5 +1,5 @@
 // How fast the rules make a game and answer a press.
-#include "Paarsuche.h"
+#include "game/Paarsuche.h"
 #include "game/Aufgaben.h"
 #include "game/Formen.h"
 #include "game/Regeln.h"
@@ -54,7 +54,7 @@ void DruckLoestPaar(benchmark::State& Lauf)
     TRegeln& Regeln = Spiel.Regeln;
     Regeln.ErzeugeAufgaben();
     Regeln.VerteileSteine();
-    const auto [Erste, Zweite] = messung::FreiesPaar(Stand.Felder, FormA).value();
+    const auto [Erste, Zweite] = FreiesPaar(Stand.Felder, FormA).value();
     const TFeld ErstesFeld = Stand.Felder[Erste.Spalte][Erste.Zeile];
     const TFeld ZweitesFeld = Stand.Felder[Zweite.Spalte][Zweite.Zeile];
 

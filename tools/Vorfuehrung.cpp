@@ -2,6 +2,7 @@
 // README: a new game, seven pairs solved, one tile selected, the page
 // "Spiel" with its history in front. Runs until its window is closed.
 #include "game/Formen.h"
+#include "game/Paarsuche.h"
 #include "ui/Anwendung.h"
 #include "ui/BildFeld.h"
 #include "ui/RadioGruppe.h"
@@ -27,20 +28,7 @@ void Druecke(TForm1& Form1, TZelle Zelle)
 
 std::optional<std::pair<TZelle, TZelle>> FreiesPaar(const TForm1& Form1)
 {
-    const TSpielstand& Stand = Form1.Spielstand();
-    const int Form = FormAusMaske(Form1.Maske->ItemIndex());
-    const auto Frei = [&](int Spalte, int Zeile) {
-        return IstPosition(Form, Spalte, Zeile) && Stand.Felder[Spalte][Zeile].Seite != KeinStein &&
-               IstFrei(Stand.Felder, Form, Spalte, Zeile);
-    };
-    for (int Z1 = 1; Z1 <= Zeilen; ++Z1)
-        for (int S1 = 1; S1 <= Spalten; ++S1)
-            for (int Z2 = 1; Z2 <= Zeilen; ++Z2)
-                for (int S2 = 1; S2 <= Spalten; ++S2)
-                    if ((S1 != S2 || Z1 != Z2) && Frei(S1, Z1) && Frei(S2, Z2) &&
-                        Stand.Felder[S1][Z1].Paar == Stand.Felder[S2][Z2].Paar)
-                        return std::pair{TZelle{S1, Z1}, TZelle{S2, Z2}};
-    return std::nullopt;
+    return kalumbo::FreiesPaar(Form1.Spielstand().Felder, FormAusMaske(Form1.Maske->ItemIndex()));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "game/Brett.h"
 #include "game/Formen.h"
+#include "game/Paarsuche.h"
 #include "ui/BildFeld.h"
 #include "ui/Farben.h"
 #include "ui/Fehlerbericht.h"
@@ -79,21 +80,11 @@ protected:
 
     bool IstFreierStein(int Spalte, int Zeile) const
     {
-        return HatStein(Spalte, Zeile) && IstFrei(Stand().Felder, Form(), Spalte, Zeile);
+        return kalumbo::IstFreierStein(Stand().Felder, Form(), Spalte, Zeile);
     }
 
     // Two free tiles of one pair, or nothing when no pair can be taken.
-    std::optional<std::pair<TZelle, TZelle>> FreiesPaar() const
-    {
-        for (int Z1 = 1; Z1 <= Zeilen; ++Z1)
-            for (int S1 = 1; S1 <= Spalten; ++S1)
-                for (int Z2 = 1; Z2 <= Zeilen; ++Z2)
-                    for (int S2 = 1; S2 <= Spalten; ++S2)
-                        if ((S1 != S2 || Z1 != Z2) && IstFreierStein(S1, Z1) && IstFreierStein(S2, Z2) &&
-                            Stand().Felder[S1][Z1].Paar == Stand().Felder[S2][Z2].Paar)
-                            return std::pair{TZelle{S1, Z1}, TZelle{S2, Z2}};
-        return std::nullopt;
-    }
+    std::optional<std::pair<TZelle, TZelle>> FreiesPaar() const { return kalumbo::FreiesPaar(Stand().Felder, Form()); }
 
     // Solves a pair with two clicks; the cells it stood on.
     std::pair<TZelle, TZelle> LoeseEinPaar()
