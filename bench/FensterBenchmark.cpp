@@ -4,6 +4,7 @@
 // Each figure comes twice: once up to the board picture being drawn, once
 // with the repaint of the window that follows (the "Bildschirm" ones).
 #include "Fotomotiv.h"
+#include "Testbilder.h"
 #include "game/Paarsuche.h"
 #include "Zaehlbereich.h"
 #include "ui/Anwendung.h"
@@ -12,11 +13,8 @@
 #include "ui/RadioGruppe.h"
 #include "ui/TForm1.h"
 
-#include <QDir>
-#include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -101,30 +99,12 @@ private:
     bool Sichtbar = false;
 };
 
-// A fresh empty working directory for a run, so no picture file lying
-// where the benchmark was started takes the built-in picture's place.
-class TArbeitsverzeichnis {
-public:
-    TArbeitsverzeichnis() : Vorher(QDir::currentPath()) { QDir::setCurrent(Ort.path()); }
-    ~TArbeitsverzeichnis() { QDir::setCurrent(Vorher); }
+// Puts the 400 x 400 photo into the working directory as "Bild1.jpg".
+void LegeBild1Ab(const test::TArbeitsverzeichnis& Ort)
+{
+    Ort.Schreibe("Bild1.jpg", FotoAlsJpeg(Brettgroesse, Brettgroesse));
+}
 
-    TArbeitsverzeichnis(const TArbeitsverzeichnis&) = delete;
-    TArbeitsverzeichnis& operator=(const TArbeitsverzeichnis&) = delete;
-
-    // Puts the 400 x 400 photo there as "Bild1.jpg"; false when that failed.
-    bool LegeBild1Ab() const
-    {
-        const std::vector<std::uint8_t> Jpeg = FotoAlsJpeg(Brettgroesse, Brettgroesse);
-        QFile Datei(Ort.filePath(QStringLiteral("Bild1.jpg")));
-        return Datei.open(QIODevice::WriteOnly) &&
-               Datei.write(reinterpret_cast<const char*>(Jpeg.data()), static_cast<qint64>(Jpeg.size())) ==
-                   static_cast<qint64>(Jpeg.size());
-    }
-
-private:
-    QString Vorher;
-    QTemporaryDir Ort;
-};
 
 // A new game over the picture chosen at the start. The game before the
 // loop decodes the built-in picture, which the window keeps for the run.
@@ -156,18 +136,15 @@ void NeuesSpiel(benchmark::State& Lauf, bool MitBildschirm)
 
 void NeuesSpielEingebautesBild(benchmark::State& Lauf, bool MitBildschirm)
 {
-    const TArbeitsverzeichnis Leer;
+    const test::TArbeitsverzeichnis Leer;
     NeuesSpiel(Lauf, MitBildschirm);
 }
 
 // A new game over "Bild1.jpg", read and decoded again for every game.
 void NeuesSpielBilddatei(benchmark::State& Lauf, bool MitBildschirm)
 {
-    const TArbeitsverzeichnis Ort;
-    if (!Ort.LegeBild1Ab()) {
-        Lauf.SkipWithError("Bild1.jpg not written");
-        return;
-    }
+    const test::TArbeitsverzeichnis Ort;
+    LegeBild1Ab(Ort);
     NeuesSpiel(Lauf, MitBildschirm);
 }
 
@@ -237,7 +214,7 @@ TRunde SpieleRunde(TLaufendesFenster& Fenster, bool MitBildschirm)
 
 void DruckLoestPaar(benchmark::State& Lauf, bool MitBildschirm)
 {
-    const TArbeitsverzeichnis Leer;
+    const test::TArbeitsverzeichnis Leer;
     TLaufendesFenster Fenster;
     std::int64_t Druecke = 0;
     double Rechenzeiten = 0; // the rounds' means, summed

@@ -199,11 +199,11 @@ TEST(JpegFeindlich, VieleAbtastungenEinesKleinenBildesSindErlaubt)
 
 TEST(JpegDatei, FehlendeDateiNenntIhrenNamen)
 {
-    const TTempVerzeichnis Ort;
-    const auto Vorher = std::filesystem::current_path();
-    std::filesystem::current_path(Ort.Pfad());
-    const std::string Meldung = MeldungVon([] { LiesJpegDatei("Bild9.jpg"); });
-    std::filesystem::current_path(Vorher);
+    std::string Meldung;
+    {
+        const TArbeitsverzeichnis Leer;
+        Meldung = MeldungVon([] { LiesJpegDatei("Bild9.jpg"); });
+    }
 
     EXPECT_EQ(Meldung, "Datei Bild9.jpg kann nicht geöffnet werden");
 }

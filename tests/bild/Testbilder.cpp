@@ -95,4 +95,15 @@ std::filesystem::path TTempVerzeichnis::Schreibe(const std::string& Name, const 
     return Datei;
 }
 
+TArbeitsverzeichnis::TArbeitsverzeichnis() : Vorher(std::filesystem::current_path())
+{
+    std::filesystem::current_path(Ort.Pfad());
+}
+
+TArbeitsverzeichnis::~TArbeitsverzeichnis()
+{
+    std::error_code Egal;
+    std::filesystem::current_path(Vorher, Egal);
+}
+
 } // namespace kalumbo::test

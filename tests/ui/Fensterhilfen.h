@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Testbilder.h"
 #include "game/Brett.h"
 #include "game/Formen.h"
 #include "game/Paarsuche.h"
@@ -128,19 +129,5 @@ private:
     TFehleranzeige VorherigeAnzeige;
 };
 
-// Runs a test in a fresh empty working directory, for the picture files.
-class TArbeitsverzeichnis {
-public:
-    TArbeitsverzeichnis();
-    ~TArbeitsverzeichnis();
-    TArbeitsverzeichnis(const TArbeitsverzeichnis&) = delete;
-    TArbeitsverzeichnis& operator=(const TArbeitsverzeichnis&) = delete;
-
-    QString Pfad(const QString& Name) const;
-
-private:
-    QString Vorher;
-    QString Ort;
-};
 
 } // namespace kalumbo::test
