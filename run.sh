@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 
-ensure_packages
+ensure_packages "${PAKETE_SPIEL[@]}"
 build_project build
 
 if [ ! -x build/ui/rechen-kalumbo ]; then

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 
-ensure_packages
+ensure_packages "${PAKETE_TEST[@]}"
 
 build_project build
 (cd build && ctest --output-on-failure --parallel "$(nproc)")

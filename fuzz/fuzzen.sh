@@ -26,8 +26,7 @@ shift $(( $# > 0 ? 1 : 0 ))
 # The game's own packages (Qt and the JPEG library are needed to configure)
 # and clang with its fuzzing runtime.
 source scripts/setup.sh
-PACKAGES+=(clang libclang-rt-14-dev)
-ensure_packages
+ensure_packages "${PAKETE_TEST[@]}" clang libclang-rt-14-dev
 
 Bau=build-fuzz
 Sanitizer="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -g"

@@ -4,9 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-PACKAGES+=(imagemagick)
 
-ensure_packages
+ensure_packages "${PAKETE_TEST[@]}" imagemagick
 build_project build
 cmake --build build --target vorfuehrung
 

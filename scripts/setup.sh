@@ -1,27 +1,40 @@
-# Sourced by run.sh and test.sh: makes sure every Debian package the build,
-# the game and the tests need is installed. As root it installs what is
-# missing; otherwise it prints the one apt-get line to run and stops.
+# Sourced by run.sh, test.sh and web.sh: makes sure the Debian packages a
+# task needs are installed. As root it installs what is missing; otherwise
+# it prints the one apt-get line to run and stops.
 
-PACKAGES=(
+# To build and play the game.
+PAKETE_SPIEL=(
   cmake make g++ pkg-config
-  qt6-base-dev libjpeg62-turbo-dev fonts-liberation
-  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev fonts-liberation
+)
+
+# To build and run every test of the game and the Qt-free layers.
+PAKETE_TEST=(
+  "${PAKETE_SPIEL[@]}"
+  libgtest-dev libgmock-dev libbenchmark-dev googletest
+  clang libc++-dev libc++abi-dev
   xvfb xauth xdotool
-  desktop-file-utils appstream dpkg-dev file librsvg2-bin
+  desktop-file-utils appstream dpkg-dev file librsvg2-bin lintian
+)
+
+# To build the browser edition and test it in Chromium.
+PAKETE_WEB=(
+  cmake make googletest emscripten chromium python3-fonttools
 )
 
 missing_packages() {
   local pkg
-  for pkg in "${PACKAGES[@]}"; do
+  for pkg in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
       printf '%s\n' "$pkg"
     fi
   done
 }
 
+# ensure_packages pkg...: installs those of the named packages that are missing.
 ensure_packages() {
   local missing
-  mapfile -t missing < <(missing_packages)
+  mapfile -t missing < <(missing_packages "$@" | sort -u)
   [ "${#missing[@]}" -eq 0 ] && return 0
 
   if [ "$(id -u)" -ne 0 ]; then
@@ -31,8 +44,8 @@ ensure_packages() {
   fi
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt-get -o DPkg::Lock::Timeout=600 update -qq
+  apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # Configures and builds into the given directory with both cores; further

@@ -26,8 +26,7 @@ bau=build-mess
 erg=$bau/messwerte
 bilder=$bau/messbilder
 
-PACKAGES+=(libjpeg-turbo-progs hyperfine jq libx11-dev)
-ensure_packages
+ensure_packages "${PAKETE_TEST[@]}" libjpeg-turbo-progs hyperfine jq libx11-dev
 
 cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALUMBO_SANITIZE=OFF -DKALUMBO_BENCHMARKS=ON \
   -DBUILD_TESTING=ON >/dev/null

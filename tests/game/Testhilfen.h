@@ -20,7 +20,7 @@ public:
     int Zufall(int N) override
     {
         Ziehungen.push_back(N);
-        return std::uniform_int_distribution<int>(0, N - 1)(Generator);
+        return GleichverteiltUnter(Generator, N);
     }
 
     int Aussaaten = 0;

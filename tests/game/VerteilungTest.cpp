@@ -86,7 +86,7 @@ TEST(VerteileSteine, ErstePositionKannJedenSteinBekommen)
     for (int Eintrag = 0; Eintrag < 36; ++Eintrag) {
         std::mt19937 Generator(static_cast<unsigned>(Eintrag));
         test::TSkriptZufall Quelle([&](int N) {
-            return N == 36 ? Eintrag : std::uniform_int_distribution<int>(0, N - 1)(Generator);
+            return N == 36 ? Eintrag : GleichverteiltUnter(Generator, N);
         });
         TFelder Felder{};
         VerteileSteine(Felder, FormS, Quelle);
@@ -176,7 +176,7 @@ TEST(VerteileSteine, SackgasseBeginntNeuUndHaeltDieRegel)
             ++Paesse;
         if (Paesse == 1)
             return Sackgasse[static_cast<std::size_t>(36 - N)];
-        return std::uniform_int_distribution<int>(0, N - 1)(Generator);
+        return GleichverteiltUnter(Generator, N);
     });
     TFelder Felder{};
     VerteileSteine(Felder, FormA, Quelle);
