@@ -82,7 +82,7 @@ public:
         return Sichtbar && Meldungen.isEmpty();
     }
 
-    TForm1 Form1;
+    TForm1 Form1{std::make_unique<TSaatZufall>(7)};
 
 private:
     void Sende(QEvent::Type Art, TZelle Zelle, Qt::MouseButtons Knoepfe)

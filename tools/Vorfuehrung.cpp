@@ -36,7 +36,7 @@ std::optional<std::pair<TZelle, TZelle>> FreiesPaar(const TForm1& Form1)
 int main(int argc, char** argv)
 {
     TAnwendung Anwendung(argc, argv);
-    TForm1 Form1;
+    TForm1 Form1{std::make_unique<TSaatZufall>(20)};
     Form1.move(0, 0);
     Form1.show();
 

@@ -62,7 +62,7 @@ QIcon Standardglyphe(const QWidget* Control, QStyle::StandardPixmap Welche)
 
 } // namespace
 
-TForm1::TForm1(QWidget* Eltern)
+TForm1::TForm1(std::unique_ptr<TZufallsquelle> Zufallsquelle, QWidget* Eltern)
     : QWidget(Eltern, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       Bevel1(Erzeuge<QFrame>(this, "Bevel1", {7, 7, 402, 402})),
@@ -103,7 +103,8 @@ TForm1::TForm1(QWidget* Eltern)
                     Standardglyphe(this, QStyle::SP_MessageBoxQuestion),
                     QStringLiteral("Hilfetext ein- bzw. ausblenden"))),
       Farbwahl(std::make_unique<TQtFarbwahl>()),
-      Regeln(Stand, *this, Zufallsquelle, *this)
+      Zufallsquelle(std::move(Zufallsquelle)),
+      Regeln(Stand, *this, *this->Zufallsquelle, *this)
 {
     RichteFensterEin();
     RichteSeitenEin();

@@ -34,7 +34,9 @@ class TForm1 : public QWidget, private TEinstellungen, private TAnzeige {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget* Eltern = nullptr);
+    // The window deals its games from the given random source: the
+    // program hands it one seeded from the clock, a test a seeded one.
+    explicit TForm1(std::unique_ptr<TZufallsquelle> Zufallsquelle, QWidget* Eltern = nullptr);
     ~TForm1() override;
 
     const TSpielstand& Spielstand() const { return Stand; }
@@ -116,7 +118,7 @@ private:
     qint64 SkaliertAus = 0; // the cache key of the picture it was made from
 
     TSpielstand Stand;
-    TUhrZufall Zufallsquelle;
+    std::unique_ptr<TZufallsquelle> Zufallsquelle;
     TRegeln Regeln;
 };
 

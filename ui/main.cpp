@@ -7,7 +7,7 @@ int main(int argc, char** argv)
 {
     kalumbo::TAnwendung Anwendung(argc, argv);
 
-    kalumbo::TForm1 Form1;
+    kalumbo::TForm1 Form1(std::make_unique<kalumbo::TUhrZufall>());
     if (const QScreen* Bildschirm = Form1.screen())
         Form1.move(Bildschirm->availableGeometry().center() - Form1.rect().center());
     Form1.show();

@@ -16,7 +16,7 @@ int main(int argc, char** argv)
 {
     kalumbo::TAnwendung Anwendung(argc, argv);
     kalumbo::SetzeFehleranzeige([](const QString& Text) { std::printf("Meldung: %s\n", Text.toUtf8().constData()); });
-    kalumbo::TForm1 Form1;
+    kalumbo::TForm1 Form1(std::make_unique<kalumbo::TSaatZufall>(1));
     Form1.show();
 
     Form1.BitBtn1->click();

@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     const QString Lauf = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     int Fehler = 0;
     {
-        kalumbo::TForm1 Form1;
+        kalumbo::TForm1 Form1(std::make_unique<kalumbo::TSaatZufall>(1));
         Form1.show();
         QTimer::singleShot(0, [&] {
             auto* Dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());

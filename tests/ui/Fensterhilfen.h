@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Testbilder.h"
+#include "Testsaat.h"
 #include "game/Brett.h"
 #include "game/Formen.h"
 #include "game/Paarsuche.h"
@@ -41,7 +42,7 @@ protected:
         FarbeNormal = StartFarbeNormal;
         FarbeAusgewaehlt = StartFarbeAusgewaehlt;
         VorherigeAnzeige = SetzeFehleranzeige([this](const QString& Text) { Meldungen.append(Text); });
-        Form1 = std::make_unique<TForm1>();
+        Form1 = std::make_unique<TForm1>(std::make_unique<TSaatZufall>(TestSaat()));
         Form1->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1.get()));
     }
