@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the built game into a fresh prefix and checks what lands there:
-# exactly the expected files, a menu entry and a software-centre entry that
+# exactly the expected files (the package's copyright file and changelog
+# not among them), a menu entry and a software-centre entry that
 # the freedesktop validators accept and that point at each other and at the
 # program, and icons whose pixel size is the one their theme folder promises.
 #
@@ -24,6 +25,7 @@ erwartet=$(
         echo "$metainfo"
         for n in "${groessen[@]}"; do echo "share/icons/hicolor/${n}x${n}/apps/$id.png"; done
         echo "share/icons/hicolor/scalable/apps/$id.svg"
+        echo share/man/man6/rechen-kalumbo.6.gz
     } | sort
 )
 vorhanden=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | sort)
