@@ -2,6 +2,7 @@
 // must give exactly the files that are kept, so that anyone can remake them.
 
 #include "JpegMarker.h"
+#include "Testbilder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,16 +17,14 @@ const std::filesystem::path Assets = KALUMBO_ASSETS;
 
 TEST(Bildmacher, MachtDieGespeichertenBilderByteFuerByteNeu)
 {
-    const std::filesystem::path ziel = std::filesystem::temp_directory_path() / "kalumbo-bildmacher-test";
-    std::filesystem::remove_all(ziel);
-    std::filesystem::create_directories(ziel);
+    const test::TTempVerzeichnis Ablage;
+    const std::filesystem::path& ziel = Ablage.Pfad();
 
     const std::string aufruf = std::string("\"") + KALUMBO_BILDMACHER + "\" \"" + ziel.string() + "\" > /dev/null";
     ASSERT_EQ(std::system(aufruf.c_str()), 0);
 
     for (const char* name : {"Bild1.jpg", "Bild2.jpg", "Bild3.jpg", "Bild4.jpg"})
         EXPECT_TRUE(LiesDatei(ziel / name) == LiesDatei(Assets / name)) << name << " differs from the kept picture";
-    std::filesystem::remove_all(ziel);
 }
 
 TEST(Bildmacher, VerlangtEinZielverzeichnis)

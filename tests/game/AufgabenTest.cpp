@@ -166,7 +166,7 @@ TEST(ErzeugeAufgaben, MalBisDreissigGibtGenauDieProdukte)
     }
 }
 
-TEST(ErzeugeAufgaben, SaeetGenauEinmalVorDemErstenZug)
+TEST(ErzeugeAufgaben, SaeetJedesMalGenauEinmalVorDemErstenZug)
 {
     struct TQuelle : test::TFesterZufall {
         TQuelle() : TFesterZufall(7) {}
@@ -178,9 +178,11 @@ TEST(ErzeugeAufgaben, SaeetGenauEinmalVorDemErstenZug)
     } Quelle;
     TAufgabenliste Aufgaben;
     ErzeugeAufgaben(Aufgaben, 1, 2, Quelle);
+    const auto ZuegeDesErstenSpiels = static_cast<int>(Quelle.Ziehungen.size());
     ErzeugeAufgaben(Aufgaben, 1, 2, Quelle);
     ASSERT_EQ(Quelle.ZuegeVorDerSaat.size(), 2u);
     EXPECT_EQ(Quelle.ZuegeVorDerSaat[0], 0);
+    EXPECT_EQ(Quelle.ZuegeVorDerSaat[1], ZuegeDesErstenSpiels);
 }
 
 TEST(ErzeugeAufgaben, UnbekannteIndizesZaehlenAlsErstesElement)
@@ -196,13 +198,31 @@ TEST(ErzeugeAufgaben, UnbekannteIndizesZaehlenAlsErstesElement)
 
 TEST(ErzeugeAufgaben, GemischteArtWirdBeiWiederholungNichtNeuGezogen)
 {
-    // With "alle" each pair draws its kind once with Zufall(4); a retry for
-    // a repeated result must not draw the kind again. Count the Zufall(4)
-    // draws that are kind draws: in range 1000 no kind uses Zufall(4) itself.
-    test::TFesterZufall Quelle(11);
+    // With "alle" up to 1000 each pair draws its kind once with Zufall(4).
+    // Here every kind draw gives addition, every second summand 3, and the
+    // first summands run 1, 1, 2, 3, ...: the second pair repeats the sum 4
+    // once and is made again. An addition draws its first summand, then its
+    // second from 980 or more, so every Zufall(4) is a kind draw.
+    std::vector<int> ErsteSummanden = {0, 0};
+    for (int A = 1; A < AnzahlPaare; ++A)
+        ErsteSummanden.push_back(A);
+    std::size_t Naechster = 0;
+    bool ErsterSummandKommt = false;
+    test::TSkriptZufall Quelle([&](int N) {
+        if (N == 4) {
+            ErsterSummandKommt = true;
+            return 0;
+        }
+        const bool Erster = ErsterSummandKommt;
+        ErsterSummandKommt = !Erster;
+        return Erster ? ErsteSummanden.at(Naechster++) : 0;
+    });
     TAufgabenliste Aufgaben;
     ErzeugeAufgaben(Aufgaben, 3, RechenartAlle, Quelle);
-    EXPECT_EQ(std::count(Quelle.Ziehungen.begin(), Quelle.Ziehungen.end(), 4), 18);
+
+    ASSERT_EQ(Naechster, ErsteSummanden.size()) << "the second pair was not made again";
+    EXPECT_EQ(std::count(Quelle.Ziehungen.begin(), Quelle.Ziehungen.end(), 4), AnzahlPaare);
+    EXPECT_EQ(Aufgaben[2], (TAufgabe{"2+3", "5"}));
 }
 
 // Draws many single problems, checks the form of the first ones and
@@ -313,18 +333,26 @@ TEST(Zufall, UhrQuelleLiefertJedeZahlImBereich)
     EXPECT_EQ(Quelle.Zufall(1), 0);
 }
 
-TEST(Zufall, ZweiSpieleKurzNacheinanderUnterscheidenSich)
+TEST(Zufall, ZweiSpieleImSelbenUhrtaktUnterscheidenSich)
 {
-    TUhrZufall Quelle;
+    // A clock held still: two games started within one tick of the clock
+    // still get different problems.
+    TMersenneZufall Quelle([] { return std::uint64_t{1'700'000'000'000'000'000}; });
     TAufgabenliste Erstes, Zweites;
     ErzeugeAufgaben(Erstes, 3, RechenartAlle, Quelle);
     ErzeugeAufgaben(Zweites, 3, RechenartAlle, Quelle);
     EXPECT_NE(Erstes, Zweites);
+}
 
-    TUhrZufall Andere;
-    TAufgabenliste Drittes;
-    ErzeugeAufgaben(Drittes, 3, RechenartAlle, Andere);
-    EXPECT_NE(Zweites, Drittes);
+TEST(Zufall, GleicheSaatGibtGleicheSpiele)
+{
+    TSaatZufall Eine(99), Andere(99);
+    TAufgabenliste Erstes, Zweites;
+    for (int Spiel = 0; Spiel < 3; ++Spiel) {
+        ErzeugeAufgaben(Erstes, 2, RechenartAlle, Eine);
+        ErzeugeAufgaben(Zweites, 2, RechenartAlle, Andere);
+        EXPECT_EQ(Erstes, Zweites) << "game " << Spiel;
+    }
 }
 
 } // namespace

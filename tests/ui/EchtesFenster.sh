@@ -16,7 +16,19 @@ if [ -z "$fenster" ]; then
 fi
 echo "window after $(( ($(date +%s%N) - start) / 1000000 )) ms"
 
-xdotool windowfocus --sync "$fenster"
+# Alt+E goes to the window that holds the focus: wait until it is ours.
+fokus=""
+for _ in $(seq 200); do
+  xdotool windowfocus "$fenster" 2>/dev/null
+  fokus=$(xdotool getwindowfocus 2>/dev/null)
+  [ "$fokus" = "$fenster" ] && break
+  sleep 0.05
+done
+if [ "$fokus" != "$fenster" ]; then
+  echo "The window never got the keyboard focus." >&2
+  kill "$pid"
+  exit 1
+fi
 xdotool key alt+e
 
 for _ in $(seq 100); do

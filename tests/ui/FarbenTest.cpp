@@ -1,3 +1,4 @@
+#include "Dialogbediener.h"
 #include "Fensterhilfen.h"
 
 #include "ui/Farbwahl.h"
@@ -7,7 +8,6 @@
 #include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace kalumbo::test {
 namespace {
@@ -154,21 +154,18 @@ TEST_F(Farben, FarbeVorDemErstenSpielGiltFuerDasSpiel)
 class EchteFarbwahl : public FensterTest {
 protected:
     // Runs "normal" and, in the open dialog, picks Farbe and confirms or cancels.
-    QColorDialog* Bedient(const QColor& Farbe, bool Bestaetigen)
+    bool Bedient(const QColor& Farbe, bool Bestaetigen)
     {
-        QColorDialog* Gesehen = nullptr;
-        QTimer::singleShot(0, [&] {
-            Gesehen = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(Gesehen, nullptr);
-            Offen.Farbe = Gesehen->currentColor();
-            Offen.Nativ = !Gesehen->testOption(QColorDialog::DontUseNativeDialog);
+        const TDialogbediener<QColorDialog> Bediener([&](QColorDialog& Gesehen) {
+            Offen.Farbe = Gesehen.currentColor();
+            Offen.Nativ = !Gesehen.testOption(QColorDialog::DontUseNativeDialog);
             Offen.EigeneA = QColorDialog::customColor(0);
             Offen.EigeneB = QColorDialog::customColor(1);
-            Gesehen->setCurrentColor(Farbe);
-            Bestaetigen ? Gesehen->accept() : Gesehen->reject();
+            Gesehen.setCurrentColor(Farbe);
+            Bestaetigen ? Gesehen.accept() : Gesehen.reject();
         });
         Klicke(Form1->BitBtn3);
-        return Gesehen;
+        return Bediener.Gefunden();
     }
 
     struct {
@@ -180,14 +177,14 @@ protected:
 
 TEST_F(EchteFarbwahl, BestaetigenUndAbbrechen)
 {
-    ASSERT_NE(Bedient(QColor(1, 2, 3), true), nullptr);
+    ASSERT_TRUE(Bedient(QColor(1, 2, 3), true)) << "no colour dialog";
     EXPECT_EQ(Offen.Farbe, AlsQColor(StartFarbeNormal));
     EXPECT_FALSE(Offen.Nativ);
     EXPECT_EQ(Offen.EigeneA, AlsQColor(StartFarbeNormal));
     EXPECT_EQ(Offen.EigeneB, AlsQColor(StartFarbeAusgewaehlt));
     EXPECT_EQ(FarbeNormal, 0x00030201u);
 
-    ASSERT_NE(Bedient(QColor(9, 9, 9), false), nullptr);
+    ASSERT_TRUE(Bedient(QColor(9, 9, 9), false)) << "no colour dialog";
     EXPECT_EQ(Offen.Farbe, QColor(1, 2, 3));
     EXPECT_EQ(FarbeNormal, 0x00030201u);
     EXPECT_EQ(Form1->Farbwahl->CustomColors, (QStringList{"ColorA=A0D0FF", "ColorB=A06010"}));

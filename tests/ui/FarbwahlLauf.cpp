@@ -3,6 +3,7 @@
 //   FarbwahlLauf setzen   mixes custom colours C and P and confirms them
 //   FarbwahlLauf pruefen  expects only A and B to be offered
 // Exits with 0 when all went as expected.
+#include "Dialogbediener.h"
 #include "ui/Anwendung.h"
 #include "ui/Farben.h"
 #include "ui/Farbwahl.h"
@@ -10,7 +11,6 @@
 
 #include <QColorDialog>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -22,17 +22,11 @@ int main(int argc, char** argv)
     {
         kalumbo::TForm1 Form1(std::make_unique<kalumbo::TSaatZufall>(1));
         Form1.show();
-        QTimer::singleShot(0, [&] {
-            auto* Dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-            if (Dialog == nullptr) {
-                std::fprintf(stderr, "no colour dialog\n");
-                ++Fehler;
-                return;
-            }
+        const kalumbo::test::TDialogbediener<QColorDialog> Bediener([&](QColorDialog& Dialog) {
             if (Lauf == "setzen") {
                 QColorDialog::setCustomColor(2, QColor(1, 2, 3));
                 QColorDialog::setCustomColor(15, QColor(4, 5, 6));
-                Dialog->accept();
+                Dialog.accept();
                 return;
             }
             for (int Slot = 2; Slot < 16; ++Slot)
@@ -42,9 +36,13 @@ int main(int argc, char** argv)
                 }
             if (QColorDialog::customColor(0) != kalumbo::AlsQColor(kalumbo::StartFarbeNormal))
                 ++Fehler;
-            Dialog->reject();
+            Dialog.reject();
         });
         Form1.BitBtn3->click();
+        if (!Bediener.Gefunden()) {
+            std::fprintf(stderr, "no colour dialog\n");
+            ++Fehler;
+        }
         if (Lauf == "setzen" && Form1.Farbwahl->CustomColors.size() != 4) {
             std::fprintf(stderr, "custom colours: %d entries\n", int(Form1.Farbwahl->CustomColors.size()));
             ++Fehler;

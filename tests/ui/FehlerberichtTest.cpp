@@ -1,9 +1,9 @@
+#include "Dialogbediener.h"
 #include "ui/Fehlerbericht.h"
 
 #include <QApplication>
 #include <QAbstractButton>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -70,17 +70,16 @@ TEST(Fehlerbericht, MeldungsfensterMitTitelSymbolUndOk)
     QMessageBox::Icon Symbol = QMessageBox::NoIcon;
     QMessageBox::StandardButtons Knoepfe;
     bool Modal = false;
-    QTimer::singleShot(0, [&] {
-        auto* Fenster = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(Fenster, nullptr);
-        Titel = Fenster->windowTitle();
-        Text = Fenster->text();
-        Symbol = Fenster->icon();
-        Knoepfe = Fenster->standardButtons();
-        Modal = Fenster->isModal();
-        Fenster->button(QMessageBox::Ok)->click();
+    const test::TDialogbediener<QMessageBox> Bediener([&](QMessageBox& Fenster) {
+        Titel = Fenster.windowTitle();
+        Text = Fenster.text();
+        Symbol = Fenster.icon();
+        Knoepfe = Fenster.standardButtons();
+        Modal = Fenster.isModal();
+        Fenster.button(QMessageBox::Ok)->click();
     });
     MeldeFehler("JPEG-Fehlernr. 53");
+    ASSERT_TRUE(Bediener.Gefunden()) << "no message box";
     EXPECT_EQ(Titel, "Rechen-Kalumbo");
     EXPECT_EQ(Text, "JPEG-Fehlernr. 53.");
     EXPECT_EQ(Symbol, QMessageBox::Critical);

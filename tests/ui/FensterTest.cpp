@@ -287,16 +287,23 @@ TEST_F(Fenster, GeloestBleibtRechtsBuendig)
     EXPECT_GE(Breite, Form1->Geloest->fontMetrics().horizontalAdvance(Form1->Geloest->text()));
 }
 
-TEST_F(Fenster, GroesseresFensterLaesstAllesStehen)
+TEST_F(Fenster, RahmenLaesstSichZiehenUndDieControlsBleibenStehen)
 {
+    // The frame can be dragged larger and smaller; the controls keep their
+    // places, a larger window shows its face colour beyond them and a
+    // smaller one cuts them off.
     const QRect Brett = Form1->Spielbrett->geometry(), Reiter = Form1->PageControl1->geometry();
     Form1->resize(900, 700);
-    QApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form1->size() == QSize(900, 700); })) << "the window keeps its size";
     EXPECT_EQ(Form1->Spielbrett->geometry(), Brett);
     EXPECT_EQ(Form1->PageControl1->geometry(), Reiter);
+    const QImage Bild = Form1->grab().toImage();
+    EXPECT_EQ(Bild.pixelColor(Bild.width() - 10, Bild.height() - 10), Form1->palette().color(QPalette::Window));
+
     Form1->resize(300, 200);
-    QApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form1->size() == QSize(300, 200); })) << "the window keeps its size";
     EXPECT_EQ(Form1->PageControl1->geometry(), Reiter);
+    EXPECT_TRUE(Form1->PageControl1->visibleRegion().isEmpty()) << "the tab control lies beyond the edge";
 }
 
 } // namespace

@@ -2,10 +2,13 @@
 
 #include "ui/Hilfe.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace kalumbo::test {
 namespace {
@@ -23,9 +26,19 @@ protected:
     {
         Fokus->setFocus(Qt::OtherFocusReason);
         ASSERT_EQ(QApplication::focusWidget(), Fokus);
+        DrueckeTaste(Welche);
+    }
+
+    // Enter presses a button as a real press does: down at once, and the
+    // click comes when the button is released a moment later. So the
+    // outcome of a key is known once no button of the window is down.
+    void DrueckeTaste(Qt::Key Welche)
+    {
         QTest::keyClick(Form1->windowHandle(), Welche);
-        // A pressed button clicks a moment later, as a real one does.
-        QTest::qWait(200);
+        const auto Knoepfe = Form1->findChildren<QAbstractButton*>();
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return std::none_of(Knoepfe.begin(), Knoepfe.end(), [](const QAbstractButton* Knopf) { return Knopf->isDown(); });
+        })) << "a button stayed down";
     }
 };
 
@@ -66,15 +79,13 @@ TEST_F(HilfeImFenster, TextkastenNimmtEingabeSelbst)
     QTest::mouseClick(Form1->Hilfe->Memo2->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(QApplication::focusWidget(), Form1->Hilfe->Memo2);
     const int Zeilen = Form1->Hilfe->Memo2->document()->blockCount();
-    QTest::keyClick(Form1->windowHandle(), Qt::Key_Return);
-    QTest::qWait(200);
+    DrueckeTaste(Qt::Key_Return);
     EXPECT_TRUE(Form1->Hilfe->isVisible());
     EXPECT_EQ(Form1->Hilfe->Memo2->document()->blockCount(), Zeilen + 1);
 
     QTest::mouseClick(Form1->Hilfe->Memo1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(QApplication::focusWidget(), Form1->Hilfe->Memo1);
-    QTest::keyClick(Form1->windowHandle(), Qt::Key_Return);
-    QTest::qWait(200);
+    DrueckeTaste(Qt::Key_Return);
     EXPECT_TRUE(Form1->Hilfe->isVisible());
 }
 
