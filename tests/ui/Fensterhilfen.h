@@ -42,10 +42,13 @@ protected:
         FarbeNormal = StartFarbeNormal;
         FarbeAusgewaehlt = StartFarbeAusgewaehlt;
         VorherigeAnzeige = SetzeFehleranzeige([this](const QString& Text) { Meldungen.append(Text); });
-        Form1 = std::make_unique<TForm1>(std::make_unique<TSaatZufall>(TestSaat()));
+        Form1 = std::make_unique<TForm1>(std::make_unique<TSaatZufall>(Saat()));
         Form1->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1.get()));
     }
+
+    // The seed the window deals from: the run's, unless a test has its own.
+    virtual std::uint64_t Saat() const { return TestSaat(); }
 
     void TearDown() override
     {
