@@ -2,6 +2,7 @@
 // by the test of a picture file that cannot be opened (as another user
 // than root, who may open any file). Prints every error report, then
 // whether a game with the second picture can be played.
+#include "Laeufe.h"
 #include "ui/Anwendung.h"
 #include "ui/BildFeld.h"
 #include "ui/Fehlerbericht.h"
@@ -12,7 +13,7 @@
 
 #include <cstdio>
 
-int main(int argc, char** argv)
+int kalumbo::test::BildLauf(int argc, char** argv)
 {
     kalumbo::TAnwendung Anwendung(argc, argv);
     kalumbo::SetzeFehleranzeige([](const QString& Text) { std::printf("Meldung: %s\n", Text.toUtf8().constData()); });

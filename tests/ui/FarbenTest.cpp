@@ -1,5 +1,6 @@
 #include "Dialogbediener.h"
 #include "Fensterhilfen.h"
+#include "Laeufe.h"
 
 #include "ui/Farbwahl.h"
 #include "ui/Hilfe.h"
@@ -205,7 +206,7 @@ TEST(EigeneFarben, WerdenNirgendsGespeichert)
     for (const QString Lauf : {"setzen", "pruefen"}) {
         QProcess Spiel;
         Spiel.setProcessEnvironment(Umgebung);
-        Spiel.start(KALUMBO_FARBWAHL_LAUF, {Lauf});
+        Spiel.start(QCoreApplication::applicationFilePath(), {LaufSchalter, "farbwahl", Lauf});
         ASSERT_TRUE(Spiel.waitForFinished(60000));
         EXPECT_EQ(Spiel.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(Spiel.exitCode(), 0) << Lauf.toStdString() << ": " << Spiel.readAllStandardError().toStdString();

@@ -1,9 +1,10 @@
 // One run of the game's window with Qt's real colour dialog, started by
 // the test that checks that custom colours are kept nowhere.
-//   FarbwahlLauf setzen   mixes custom colours C and P and confirms them
-//   FarbwahlLauf pruefen  expects only A and B to be offered
+//   farbwahl setzen   mixes custom colours C and P and confirms them
+//   farbwahl pruefen  expects only A and B to be offered
 // Exits with 0 when all went as expected.
 #include "Dialogbediener.h"
+#include "Laeufe.h"
 #include "ui/Anwendung.h"
 #include "ui/Farben.h"
 #include "ui/Farbwahl.h"
@@ -14,7 +15,7 @@
 
 #include <cstdio>
 
-int main(int argc, char** argv)
+int kalumbo::test::FarbwahlLauf(int argc, char** argv)
 {
     kalumbo::TAnwendung Anwendung(argc, argv);
     const QString Lauf = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();

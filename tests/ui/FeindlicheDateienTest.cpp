@@ -1,4 +1,5 @@
 #include "Fensterhilfen.h"
+#include "Laeufe.h"
 
 #include "JpegSchreiber.h"
 #include "Testbilder.h"
@@ -129,6 +130,7 @@ TEST(UnlesbareDatei, MeldetDenDateinamenUndBleibtSpielbar)
     }
     ASSERT_TRUE(QFile::setPermissions(Datei, QFileDevice::Permissions()));
 
+    const QString Programm = QCoreApplication::applicationFilePath();
     QProcess Spiel;
     Spiel.setWorkingDirectory(Ort.path());
     QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
@@ -136,9 +138,9 @@ TEST(UnlesbareDatei, MeldetDenDateinamenUndBleibtSpielbar)
     Umgebung.insert("HOME", Ort.path());
     Spiel.setProcessEnvironment(Umgebung);
     if (geteuid() == 0)
-        Spiel.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", KALUMBO_BILD_LAUF});
+        Spiel.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", Programm, LaufSchalter, "bild"});
     else
-        Spiel.start(KALUMBO_BILD_LAUF);
+        Spiel.start(Programm, {LaufSchalter, "bild"});
     ASSERT_TRUE(Spiel.waitForFinished(60000));
     const QString Ausgabe = QString::fromUtf8(Spiel.readAllStandardOutput());
     EXPECT_EQ(Spiel.exitCode(), 0) << Spiel.readAllStandardError().toStdString();
