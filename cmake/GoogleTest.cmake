@@ -21,5 +21,4 @@ if(EMSCRIPTEN)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 endif()
 add_subdirectory(${KALUMBO_GOOGLETEST_QUELLEN} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-add_library(GTest::gtest ALIAS gtest)
-add_library(GTest::gtest_main ALIAS gtest_main)
+# GoogleTest's own build names its libraries GTest::gtest and GTest::gtest_main.
