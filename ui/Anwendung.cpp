@@ -2,6 +2,7 @@
 
 #include "ui/Farbwahl.h"
 #include "ui/Fehlerbericht.h"
+#include "ui/Uebersetzung.h"
 
 namespace kalumbo {
 
@@ -12,6 +13,8 @@ TAnwendung::TAnwendung(int& Argc, char** Argv) : QApplication(Argc, Argv)
     // Ties the window to its menu entry and icon on desktops that ask.
     setDesktopFileName(QStringLiteral("io.github.rechenkalumbo.RechenKalumbo"));
     HalteEigeneFarbenImSpeicher();
+    if (LadeQtsDeutsch(QtsDeutsch))
+        installTranslator(&QtsDeutsch);
 }
 
 bool TAnwendung::notify(QObject* Empfaenger, QEvent* Ereignis)

@@ -5,6 +5,7 @@
 //
 //     fenster_tests --lauf farbwahl setzen|pruefen
 //     fenster_tests --lauf bild
+//     fenster_tests --lauf deutsch
 //
 // Each gets the arguments after "--lauf", its own name first, and returns
 // the process's exit code.
@@ -12,6 +13,7 @@ namespace kalumbo::test {
 
 int FarbwahlLauf(int argc, char** argv);
 int BildLauf(int argc, char** argv);
+int DeutschLauf(int argc, char** argv);
 
 // Arguments that start a run, for QProcess.
 inline constexpr const char* LaufSchalter = "--lauf";

@@ -33,6 +33,8 @@ int Lauf(int argc, char** argv)
         return kalumbo::test::FarbwahlLauf(argc, argv);
     if (Name == "bild")
         return kalumbo::test::BildLauf(argc, argv);
+    if (Name == "deutsch")
+        return kalumbo::test::DeutschLauf(argc, argv);
     return 2;
 }
 
