@@ -120,6 +120,9 @@ QPlainTextEdit* Textfeld(QWidget* Eltern, const char* Name, QRect Lage, const ch
     Feld->setPlainText(QString::fromUtf8(Text));
     Feld->setReadOnly(NurLesen);
     Feld->setFocusPolicy(Qt::ClickFocus);
+    // Tab leaves the box as it leaves any control of the window; it types
+    // no tab character into the text.
+    Feld->setTabChangesFocus(true);
     return Feld;
 }
 
