@@ -1,5 +1,6 @@
 #include "ui/Hilfe.h"
 
+#include "ui/Glyphen.h"
 #include "ui/Schriften.h"
 
 #include <QLabel>
@@ -131,7 +132,7 @@ QPushButton* Fertigknopf(QWidget* Eltern)
     auto* Knopf = new QPushButton(QStringLiteral("Fertig"), Eltern);
     Knopf->setObjectName(QStringLiteral("BitBtn6"));
     Knopf->setGeometry(314, 370, 75, 24);
-    Knopf->setIcon(Eltern->style()->standardIcon(QStyle::SP_DialogOkButton));
+    Knopf->setIcon(Standardglyphe(Eltern, QStyle::SP_DialogOkButton));
     Knopf->setIconSize(QSize(16, 16));
     Knopf->setToolTip(QStringLiteral("Hilfetext ausblenden"));
     Knopf->setFocusPolicy(Qt::ClickFocus);

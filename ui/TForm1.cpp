@@ -55,11 +55,6 @@ QPushButton* Knopf(QWidget* Eltern, const char* Name, QRect Lage, const QString&
     return Ergebnis;
 }
 
-QIcon Standardglyphe(const QWidget* Control, QStyle::StandardPixmap Welche)
-{
-    return Control->style()->standardIcon(Welche);
-}
-
 } // namespace
 
 TForm1::TForm1(std::unique_ptr<TZufallsquelle> Zufallsquelle, QWidget* Eltern)

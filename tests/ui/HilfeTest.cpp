@@ -3,6 +3,7 @@
 #include "ui/Hilfe.h"
 
 #include "Fensterhilfen.h"
+#include "ui/Glyphen.h"
 #include "ui/Schriften.h"
 
 #include <QApplication>
@@ -239,7 +240,7 @@ TEST_F(HilfeAufbau, FertigKnopfMitOkGlypheUndHinweis)
     EXPECT_EQ(Knopf->iconSize(), QSize(16, 16));
     ASSERT_FALSE(Knopf->icon().isNull());
     const QImage Glyphe = Knopf->icon().pixmap(16, 16).toImage();
-    const QImage Ok = Knopf->style()->standardIcon(QStyle::SP_DialogOkButton).pixmap(16, 16).toImage();
+    const QImage Ok = Standardglyphe(Knopf, QStyle::SP_DialogOkButton).pixmap(16, 16).toImage();
     EXPECT_EQ(Glyphe, Ok);
 }
 
