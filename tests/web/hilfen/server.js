@@ -1,0 +1,43 @@
+'use strict';
+// A plain static web server for the game's folder, on 127.0.0.1 at a free
+// port, as a school server would serve it. It notes every path asked for
+// and those it did not find.
+const http = require('http');
+const fs = require('fs');
+const path = require('path');
+
+const ARTEN = {
+  '.html': 'text/html; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.svg': 'image/svg+xml',
+  '.jpg': 'image/jpeg',
+  '.woff2': 'font/woff2',
+  '.txt': 'text/plain; charset=utf-8',
+};
+
+async function starteServer(ordner) {
+  const angefragt = [];
+  const nichtGefunden = [];
+  const server = http.createServer((anfrage, antwort) => {
+    const pfad = decodeURIComponent(new URL(anfrage.url, 'http://127.0.0.1').pathname);
+    angefragt.push(pfad);
+    const datei = path.join(ordner, pfad.endsWith('/') ? pfad + 'index.html' : pfad);
+    if (!datei.startsWith(ordner + path.sep) || !fs.existsSync(datei) || !fs.statSync(datei).isFile()) {
+      nichtGefunden.push(pfad);
+      antwort.writeHead(404).end();
+      return;
+    }
+    antwort.writeHead(200, { 'Content-Type': ARTEN[path.extname(datei)] ?? 'application/octet-stream' });
+    fs.createReadStream(datei).pipe(antwort);
+  });
+  await new Promise((fertig) => server.listen(0, '127.0.0.1', fertig));
+  return {
+    adresse: `http://127.0.0.1:${server.address().port}/`,
+    angefragt,
+    nichtGefunden,
+    schliesse: () => new Promise((fertig) => server.close(fertig)),
+  };
+}
+
+module.exports = { starteServer };

@@ -1,0 +1,71 @@
+'use strict';
+// Private by construction: through a whole visit, opened from disk and
+// from a web server, the page asks for nothing outside its own folder,
+// stores nothing and sends nothing.
+const { describe, test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { starteBrowser } = require('./hilfen/browser');
+const { zustand, freiesPaar, druecke } = require('./hilfen/spiel');
+
+// A visit that touches everything the page can do.
+async function besuche(seite) {
+  await seite.click('#BitBtn6');
+  await seite.click('#BitBtn1');
+  for (let paare = 0; paare < 3; ++paare) {
+    const paar = freiesPaar(await zustand(seite));
+    if (!paar)
+      break;
+    await druecke(seite, paar[0]);
+    await druecke(seite, paar[1]);
+  }
+  await seite.fill('#FarbwahlNormal', '#aabbcc');
+  await seite.evaluate(async () => {
+    const leinwand = new OffscreenCanvas(50, 50);
+    leinwand.getContext('2d').fillRect(0, 0, 50, 50);
+    for (const datei of [new File([await leinwand.convertToBlob({ type: 'image/jpeg' })], 'foto.jpg'),
+                         new File(['kein Bild'], 'kaputt.jpg')]) {
+      const uebergabe = new DataTransfer();
+      uebergabe.items.add(datei);
+      document.getElementById('Spielbrett').dispatchEvent(new DragEvent('drop', { dataTransfer: uebergabe, bubbles: true }));
+    }
+  });
+  await seite.waitForSelector('#Meldung', { state: 'visible' });
+  await seite.click('#MeldungOk');
+  await seite.click('#BitBtn1');
+  await seite.click('#ReiterSpiel');
+  await seite.click('#BitBtn5');
+  await seite.click('#BitBtn2');
+  await Promise.all([seite.waitForEvent('load'), seite.click('#NochEinmal')]);
+  await seite.waitForSelector('html[data-bereit]');
+}
+
+for (const weg of ['datei', 'server']) {
+  describe(`Ein ganzer Besuch (${weg === 'datei' ? 'file://' : 'Webserver'})`, () => {
+    let browser, besuch;
+    before(async () => {
+      browser = await starteBrowser();
+      besuch = await browser.oeffne(weg);
+      await besuche(besuch.seite);
+    });
+    after(() => browser.schliesse());
+
+    test('jede Anfrage bleibt im Ordner des Spiels', () => {
+      assert.ok(besuch.anfragen.length > 10, besuch.anfragen.join('\n'));
+      const fremde = besuch.anfragen.filter((adresse) => !adresse.startsWith(besuch.adresse));
+      assert.deepEqual(fremde, []);
+      if (besuch.server)
+        assert.deepEqual(besuch.server.nichtGefunden, []);
+    });
+
+    test('nichts wird gespeichert oder gesendet', async () => {
+      const { seite } = besuch;
+      assert.deepEqual(browser.verstoesse, []);
+      assert.deepEqual(await browser.kontext.cookies(), []);
+      assert.equal(await seite.evaluate(() => localStorage.length + sessionStorage.length), 0);
+      assert.deepEqual(await seite.evaluate(() => indexedDB.databases()), []);
+      if (weg === 'server')
+        assert.deepEqual(await seite.evaluate(() => navigator.serviceWorker.getRegistrations()), []);
+      assert.deepEqual(besuch.fehler, []);
+    });
+  });
+}

@@ -1,0 +1,172 @@
+'use strict';
+// Playing in the browser: the settings reach the rules, the board shows
+// the tiles where the rules laid them, presses on the canvas play a whole
+// game to the end, the colours can be changed, and a finger does it all.
+const { describe, test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { starteBrowser } = require('./hilfen/browser');
+const { zustand, feld, freiesPaar, steine, druecke, bildschirm, rgb, NORMAL, AUSGEWAEHLT } = require('./hilfen/spiel');
+
+const SAAT = 20260;
+
+async function waehle(seite, gruppe, index) {
+  await seite.click('#ReiterEinstellungen');
+  await seite.check(`input[name=${gruppe}][value="${index}"]`);
+}
+
+// Which cells the screen shows as tiles: filled with the normal colour
+// inside, black at the outline.
+async function gezeigteSteine(seite) {
+  const schirm = await bildschirm(seite);
+  const gezeigt = [];
+  for (let spalte = 1; spalte <= 8; ++spalte)
+    for (let zeile = 1; zeile <= 8; ++zeile)
+      if (String(schirm.amBrett([spalte, zeile], 3, 3)) === String(NORMAL) &&
+          String(schirm.amBrett([spalte, zeile], 0, 3)) === '0,0,0')
+        gezeigt.push([spalte, zeile]);
+  return gezeigt;
+}
+
+describe('Einstellungen und Brett', () => {
+  let browser, seite;
+  before(async () => {
+    browser = await starteBrowser();
+    ({ seite } = await browser.oeffne());
+    await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
+  });
+  after(() => browser.schliesse());
+
+  test('ein neues Spiel in jeder Form zeigt die Steine, wo die Regeln sie legten', async () => {
+    const formen = [];
+    for (const form of [0, 1, 2, 3]) {
+      await waehle(seite, 'Maske', form);
+      await seite.click('#BitBtn1');
+      const gelegt = steine(await zustand(seite));
+      assert.equal(gelegt.length, 36);
+      assert.deepEqual(await gezeigteSteine(seite), gelegt, `Form ${form}`);
+      formen.push(String(gelegt));
+    }
+    assert.equal(new Set(formen).size, 4, 'jede Form legt die Steine anders');
+    assert.ok(!(await seite.isVisible('#Hilfe')));
+  });
+
+  test('Zahlenbereich und Rechenarten gelten ab dem nächsten Spiel', async () => {
+    await waehle(seite, 'Zahlenbereich', 3);
+    await waehle(seite, 'Rechenart', 4);
+    const vorher = (await zustand(seite)).aufgaben;
+    assert.ok(vorher.some(([rechnung]) => !rechnung.includes('*')));
+    await seite.click('#BitBtn1');
+    for (const [rechnung, ergebnis] of (await zustand(seite)).aufgaben) {
+      assert.match(rechnung, /^\d+\*\d+$/);
+      assert.ok(Number(ergebnis) <= 1000);
+    }
+  });
+});
+
+describe('Ein ganzes Spiel mit Drücken auf das Brett', () => {
+  let browser, seite;
+  before(async () => {
+    browser = await starteBrowser();
+    ({ seite } = await browser.oeffne());
+    await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
+  });
+  after(() => browser.schliesse());
+
+  test('Auswahl, Fortschritt, Verlauf und das rote "B R A V O"', async () => {
+    // Not every deal can be played to the end; the next one is tried then.
+    for (let spiele = 0; spiele < 30 && !(await seite.isVisible('#Bravo')); ++spiele) {
+      await seite.click('#BitBtn1');
+      await seite.click('#ReiterSpiel');
+      assert.equal(await seite.textContent('#Geloest'), '0 von 18 gelöst');
+      assert.equal(await seite.locator('#History > div').count(), 0);
+      for (let stand = await zustand(seite), paar = freiesPaar(stand); paar; paar = freiesPaar(stand)) {
+        const [rechnung, ergebnis] = stand.aufgaben[feld(stand, paar[0]).paar - 1];
+        await druecke(seite, paar[0]);
+        assert.deepEqual((await zustand(seite)).auswahl, paar[0]);
+        await druecke(seite, paar[1]);
+        stand = await zustand(seite);
+        assert.equal(await seite.textContent('#Geloest'), `${stand.geloest} von 18 gelöst`);
+        assert.equal(await seite.locator('#History > div').count(), stand.geloest);
+        assert.equal(await seite.textContent('#History > div:last-child'), `${rechnung} = ${ergebnis}`);
+      }
+    }
+    assert.ok(await seite.isVisible('#Bravo'), 'kein Spiel ließ sich zu Ende spielen');
+    assert.equal(await seite.textContent('#Bravo'), 'B R A V O  !   Es ist alles gelöst !');
+    assert.equal(await seite.$eval('#Bravo', (bravo) => getComputedStyle(bravo).color), 'rgb(255, 0, 0)');
+    assert.equal(steine(await zustand(seite)).length, 0);
+    assert.deepEqual(await gezeigteSteine(seite), []);
+  });
+
+  test('die Hilfe deckt "B R A V O" zu und gibt es wieder frei', async () => {
+    const obenAufBravo = () => seite.$eval('#Bravo', (bravo) => {
+      const { left, top, width, height } = bravo.getBoundingClientRect();
+      return document.elementFromPoint(left + width / 2, top + height / 2).closest('#Hilfe, #Bravo')?.id;
+    });
+    assert.equal(await obenAufBravo(), 'Bravo');
+    await seite.click('#BitBtn5');
+    assert.equal(await obenAufBravo(), 'Hilfe');
+    await seite.click('#BitBtn5');
+    assert.equal(await obenAufBravo(), 'Bravo');
+  });
+});
+
+describe('Farben und Tasten', () => {
+  let browser, seite;
+  before(async () => {
+    browser = await starteBrowser();
+    ({ seite } = await browser.oeffne());
+    await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
+    await seite.click('#BitBtn1');
+  });
+  after(() => browser.schliesse());
+
+  test('jede Maustaste wählt aus, und die Auswahl zeigt ihre Farbe', async () => {
+    const [erste] = freiesPaar(await zustand(seite));
+    await druecke(seite, erste, { knopf: 'right' });
+    assert.deepEqual((await zustand(seite)).auswahl, erste);
+    assert.deepEqual((await bildschirm(seite)).amBrett(erste, 3, 3), AUSGEWAEHLT);
+    await druecke(seite, erste, { knopf: 'middle' });
+    assert.deepEqual((await zustand(seite)).auswahl, [0, 0]);
+    assert.deepEqual((await bildschirm(seite)).amBrett(erste, 3, 3), NORMAL);
+  });
+
+  test('die gewählten Farben gelten sofort und für das nächste Spiel', async () => {
+    const [erste] = freiesPaar(await zustand(seite));
+    await druecke(seite, erste);
+    await seite.fill('#FarbwahlNormal', '#20c040');
+    await seite.fill('#FarbwahlAusgewaehlt', '#c02080');
+    const schirm = await bildschirm(seite);
+    assert.deepEqual(schirm.amBrett(erste, 3, 3), rgb('#c02080'));
+    const andere = steine(await zustand(seite)).find((zelle) => String(zelle) !== String(erste));
+    assert.deepEqual(schirm.amBrett(andere, 3, 3), rgb('#20c040'));
+    await seite.click('#BitBtn1');
+    const neu = steine(await zustand(seite))[0];
+    assert.deepEqual((await bildschirm(seite)).amBrett(neu, 3, 3), rgb('#20c040'));
+  });
+});
+
+describe('Mit dem Finger', () => {
+  let browser, seite;
+  before(async () => {
+    browser = await starteBrowser({ hasTouch: true, isMobile: true, viewport: { width: 740, height: 360 }, deviceScaleFactor: 2 });
+    ({ seite } = await browser.oeffne());
+    await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
+  });
+  after(() => browser.schliesse());
+
+  test('Tippen beginnt ein Spiel, wählt aus, löst ein Paar und wechselt die Seite', async () => {
+    await seite.tap('#BitBtn1');
+    const paar = freiesPaar(await zustand(seite));
+    await druecke(seite, paar[0], { art: 'tipp' });
+    assert.deepEqual((await zustand(seite)).auswahl, paar[0]);
+    await druecke(seite, paar[1], { art: 'tipp' });
+    assert.equal((await zustand(seite)).geloest, 1);
+    await seite.tap('#ReiterSpiel');
+    assert.ok(await seite.isVisible('#History'));
+    assert.equal(await seite.textContent('#Geloest'), '1 von 18 gelöst');
+    await seite.tap('#BitBtn5');
+    assert.ok(await seite.isVisible('#Hilfe'));
+    await seite.tap('#BitBtn6');
+    assert.ok(!(await seite.isVisible('#Hilfe')));
+  });
+});
