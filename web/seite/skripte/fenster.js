@@ -1,0 +1,122 @@
+'use strict';
+// The window around the board: scaled to the browser's viewport with its
+// proportions kept, the two pages of the tab control, the help panel with
+// its buttons and the Enter key, and "Ende".
+const Fenster = (() => {
+  const BREITE = 553;
+  const HOEHE = 417;
+  const BRETT = 400;
+  const BRETTRAND = 8; // the board's left and top edge in the window
+
+  const element = (id) => document.getElementById(id);
+  const form1 = element('Form1');
+  const hilfe = element('Hilfe');
+  const beiNeuerAufloesung = [];
+  let massstab = 1;
+
+  // The scale is chosen so that the board covers a whole number of device
+  // pixels and starts on one: its canvas then maps one to one onto the
+  // screen, and tiles and texts stay sharp.
+  function passeAn() {
+    const dpr = window.devicePixelRatio || 1;
+    const breite = document.documentElement.clientWidth;
+    const hoehe = document.documentElement.clientHeight;
+    const passend = Math.min(breite / BREITE, hoehe / HOEHE);
+    const brettpixel = Math.max(1, Math.floor(BRETT * passend * dpr));
+    massstab = brettpixel / (BRETT * dpr);
+    const aufGeraetepixel = (mitte) =>
+      Math.round((mitte + BRETTRAND * massstab) * dpr) / dpr - BRETTRAND * massstab;
+    const links = aufGeraetepixel((breite - BREITE * massstab) / 2);
+    const oben = aufGeraetepixel((hoehe - HOEHE * massstab) / 2);
+    form1.style.transform = `translate(${links}px, ${oben}px) scale(${massstab})`;
+    for (const rueckruf of beiNeuerAufloesung)
+      rueckruf(brettpixel);
+  }
+
+  // Moving the window to another screen changes the pixel ratio without
+  // changing the viewport.
+  function beobachtePixelverhaeltnis() {
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+      passeAn();
+      beobachtePixelverhaeltnis();
+    }, { once: true });
+  }
+
+  // The item chosen in a radio-button group, counted from 0; -1 for none.
+  function itemIndex(gruppe) {
+    const gewaehlt = form1.querySelector(`input[name="${gruppe}"]:checked`);
+    return gewaehlt ? Number(gewaehlt.value) : -1;
+  }
+
+  function zeigeSeite(name) {
+    for (const seite of ['Spiel', 'Einstellungen']) {
+      element(seite).hidden = seite !== name;
+      element('Reiter' + seite).setAttribute('aria-selected', String(seite === name));
+    }
+  }
+
+  function zeigeHilfe(sichtbar) {
+    hilfe.hidden = !sichtbar;
+  }
+
+  // "Ende": a page cannot close its tab. The game ends, and what is left
+  // says goodbye and offers a fresh start, as starting the program again
+  // would give.
+  function beende() {
+    form1.classList.add('beendet');
+    element('Abschied').hidden = false;
+    element('NochEinmal').focus();
+  }
+
+  // Alt with the underlined letter presses its button: "Neues Spiel",
+  // "Ende", "Hilfe". While the help is shown, Enter presses "Fertig",
+  // unless the focus is on a control that takes Enter itself.
+  const ALT_TASTEN = { KeyN: 'BitBtn1', KeyE: 'BitBtn2', KeyH: 'BitBtn5' };
+
+  function beiTaste(ereignis) {
+    if (Meldung.istOffen() || form1.classList.contains('beendet') || ereignis.ctrlKey || ereignis.metaKey)
+      return;
+    if (ereignis.altKey) {
+      const knopf = ALT_TASTEN[ereignis.code];
+      if (knopf && !ereignis.shiftKey && !ereignis.repeat) {
+        ereignis.preventDefault();
+        element(knopf).click();
+      }
+      return;
+    }
+    const fokus = document.activeElement;
+    if (ereignis.key !== 'Enter' || hilfe.hidden || fokus instanceof HTMLButtonElement || fokus instanceof HTMLTextAreaElement)
+      return;
+    ereignis.preventDefault();
+    element('BitBtn6').click();
+  }
+
+  // Shows the window once the rules, the fonts and the pictures are there,
+  // and notes the moment for the measurements.
+  function zeigeFertig() {
+    form1.classList.remove('laedt');
+    requestAnimationFrame(() => {
+      performance.mark('fenster-fertig');
+      document.documentElement.dataset.bereit = 'ja';
+    });
+  }
+
+  element('ReiterSpiel').addEventListener('click', () => zeigeSeite('Spiel'));
+  element('ReiterEinstellungen').addEventListener('click', () => zeigeSeite('Einstellungen'));
+  element('BitBtn5').addEventListener('click', () => zeigeHilfe(hilfe.hidden));
+  element('BitBtn6').addEventListener('click', () => zeigeHilfe(false));
+  element('BitBtn2').addEventListener('click', beende);
+  element('NochEinmal').addEventListener('click', () => location.reload());
+  document.addEventListener('keydown', beiTaste);
+  window.addEventListener('resize', passeAn);
+  beobachtePixelverhaeltnis();
+
+  return {
+    itemIndex,
+    passeAn,
+    zeigeHilfe,
+    zeigeFertig,
+    beiNeuerAufloesung: (rueckruf) => beiNeuerAufloesung.push(rueckruf),
+    massstab: () => massstab,
+  };
+})();

@@ -1,0 +1,44 @@
+'use strict';
+// The game's message box for errors: titled "Rechen-Kalumbo", with an error
+// sign, the text and OK. While it is open the window takes no input; after
+// OK the game goes on where it was.
+const Meldung = (() => {
+  const fenster = document.getElementById('Form1');
+  const kasten = document.getElementById('Meldung');
+  const text = document.getElementById('MeldungText');
+  const ok = document.getElementById('MeldungOk');
+  let fokusVorher = null;
+
+  // As on the desktop: a full stop is added unless the text is empty or
+  // already ends in a full stop or a sign below it.
+  function meldungstext(meldung) {
+    return meldung !== '' && meldung.charCodeAt(meldung.length - 1) > '.'.charCodeAt(0) ? meldung + '.' : meldung;
+  }
+
+  function zeige(meldung) {
+    text.textContent = meldungstext(meldung);
+    for (const teil of fenster.children)
+      teil.inert = teil !== kasten;
+    fokusVorher = document.activeElement;
+    kasten.hidden = false;
+    ok.focus();
+  }
+
+  function schliesse() {
+    kasten.hidden = true;
+    for (const teil of fenster.children)
+      teil.inert = false;
+    if (fokusVorher instanceof HTMLElement)
+      fokusVorher.focus();
+  }
+
+  ok.addEventListener('click', schliesse);
+  kasten.addEventListener('keydown', (ereignis) => {
+    if (ereignis.key === 'Escape') {
+      ereignis.preventDefault();
+      schliesse();
+    }
+  });
+
+  return { zeige, istOffen: () => !kasten.hidden };
+})();
