@@ -1,0 +1,113 @@
+'use strict';
+// Measures the browser edition: node web.js <folder> [loads]. Prints each
+// figure with its median beside the limit it is held to.
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { pathToFileURL } = require('url');
+const { chromium } = require('playwright-core');
+
+const ordner = path.resolve(process.argv[2] ?? 'build-web/site');
+const ladungen = Number(process.argv[3] ?? 10);
+
+const median = (werte) => {
+  const sortiert = [...werte].sort((a, b) => a - b);
+  const mitte = sortiert.length >> 1;
+  return sortiert.length % 2 ? sortiert[mitte] : (sortiert[mitte - 1] + sortiert[mitte]) / 2;
+};
+
+function groesse(pfad) {
+  const eintrag = fs.statSync(pfad);
+  if (!eintrag.isDirectory())
+    return eintrag.size;
+  return fs.readdirSync(pfad).reduce((summe, name) => summe + groesse(path.join(pfad, name)), 0);
+}
+
+function zeile(was, wert, einheit, grenze) {
+  const fmt = (zahl) => (zahl >= 100 ? zahl.toFixed(0) : zahl.toFixed(2));
+  console.log(`${was.padEnd(44)} ${fmt(wert).padStart(9)} ${einheit.padEnd(3)} (höchstens ${grenze} ${einheit})` +
+              (wert <= grenze ? '' : '  ZU VIEL'));
+}
+
+// A new game, timed from the call to the finished board, many times over.
+function miss_neuesSpiel(anzahl) {
+  const zeiten = [];
+  for (let i = 0; i < anzahl; ++i) {
+    const anfang = performance.now();
+    Spiel.neuesSpiel();
+    zeiten.push(performance.now() - anfang);
+  }
+  return zeiten;
+}
+
+// Presses that solve a pair, through the board's own handler: the first
+// tile is selected untimed, the press on its partner is timed.
+function miss_loesendeDruecke(anzahl) {
+  const brett = document.getElementById('Spielbrett');
+  const rahmen = brett.getBoundingClientRect();
+  const drueckeZelle = ([spalte, zeile]) => brett.dispatchEvent(new PointerEvent('pointerdown', {
+    bubbles: true, cancelable: true,
+    clientX: rahmen.left + ((spalte - 0.5) * 50 * rahmen.width) / 400,
+    clientY: rahmen.top + ((zeile - 0.5) * 50 * rahmen.height) / 400,
+  }));
+  const freiesPaar = () => {
+    const { felder } = Spiel.zustand();
+    const frei = [];
+    felder.forEach((spalte, s) => spalte.forEach((feld, z) => feld.frei && frei.push([s + 1, z + 1, feld.paar])));
+    for (const a of frei)
+      for (const b of frei)
+        if (a !== b && a[2] === b[2])
+          return [a, b];
+    return null;
+  };
+  const zeiten = [];
+  while (zeiten.length < anzahl) {
+    Spiel.neuesSpiel();
+    for (let paar = freiesPaar(); paar && zeiten.length < anzahl; paar = freiesPaar()) {
+      drueckeZelle(paar[0]);
+      const anfang = performance.now();
+      drueckeZelle(paar[1]);
+      zeiten.push(performance.now() - anfang);
+    }
+  }
+  return zeiten;
+}
+
+(async () => {
+  const profil = fs.mkdtempSync(path.join(os.tmpdir(), 'kalumbo-messung-'));
+  const kontext = await chromium.launchPersistentContext(profil, {
+    executablePath: process.env.KALUMBO_CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync'],
+    viewport: { width: 553, height: 417 },
+  });
+  const adresse = pathToFileURL(path.join(ordner, 'index.html')).href;
+
+  const startzeiten = [];
+  for (let i = 0; i < ladungen; ++i) {
+    const seite = await kontext.newPage();
+    await seite.goto(adresse);
+    await seite.waitForSelector('html[data-bereit]');
+    startzeiten.push(await seite.evaluate(() => performance.getEntriesByName('fenster-fertig')[0].startTime));
+    await seite.close();
+  }
+
+  const seite = await kontext.newPage();
+  await seite.goto(adresse);
+  await seite.waitForSelector('html[data-bereit]');
+  await seite.evaluate(() => Spiel.saeeFest(1));
+  const neueSpiele = await seite.evaluate(miss_neuesSpiel, 200);
+  const druecke = await seite.evaluate(miss_loesendeDruecke, 200);
+  await kontext.close();
+  fs.rmSync(profil, { recursive: true, force: true });
+
+  console.log(`Chromium headless, ${os.cpus().length} Kerne, Last ${os.loadavg()[0].toFixed(2)}`);
+  zeile('Ordner build-web/site', groesse(ordner) / 1024, 'KB', 500);
+  zeile('WebAssembly mit Lader (regeln.js)', groesse(path.join(ordner, 'regeln.js')) / 1024, 'KB', 150);
+  zeile(`Navigation bis Fenster fertig (Median von ${ladungen})`, median(startzeiten), 'ms', 150);
+  console.log(`  einzeln: ${startzeiten.map((zeit) => zeit.toFixed(0)).join(' ')} ms`);
+  zeile('neues Spiel (Median von 200)', median(neueSpiele), 'ms', 5);
+  zeile('lösender Druck (Median von 200)', median(druecke), 'ms', 1);
+  console.log(`  langsamste: neues Spiel ${Math.max(...neueSpiele).toFixed(2)} ms, Druck ${Math.max(...druecke).toFixed(2)} ms`);
+})();
