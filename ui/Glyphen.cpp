@@ -8,6 +8,12 @@ namespace kalumbo {
 
 namespace {
 
+// The hand-drawn pictures of assets/ are C source, compiled in: read from
+// memory they need none of the image readers that a file would.
+#include "assets/Palette.xpm"
+#include "assets/Symbol16.xpm"
+#include "assets/Symbol32.xpm"
+
 // Turns the olive background of a glyph transparent.
 QPixmap OhneOlivgruen(const QImage& Glyphe)
 {
@@ -152,14 +158,14 @@ bool HatSymbolthema()
 QIcon Programmsymbol()
 {
     QIcon Symbol;
-    Symbol.addPixmap(QPixmap(QStringLiteral(":/assets/Symbol16.xpm")));
-    Symbol.addPixmap(QPixmap(QStringLiteral(":/assets/Symbol32.xpm")));
+    Symbol.addPixmap(QPixmap(symbol16_xpm));
+    Symbol.addPixmap(QPixmap(symbol32_xpm));
     return Symbol;
 }
 
 QIcon Palettenglyphe()
 {
-    const QImage Beide(QStringLiteral(":/assets/Palette.xpm"));
+    const QImage Beide(palette_xpm);
     const int Haelfte = Beide.width() / 2;
     QIcon Glyphe;
     Glyphe.addPixmap(OhneOlivgruen(Beide.copy(0, 0, Haelfte, Beide.height())), QIcon::Normal);
