@@ -1,8 +1,9 @@
 // The yardstick for the game's start-up: the smallest Qt Widgets program
 // that shows a window with text, a window of the game window's size with a
 // title and one push button with a caption, built with the same compiler
-// and flags as the game. The caption matters: the first text on screen
-// sets up the fonts, which every window with text pays for.
+// and flags as the game. The button is sized to its caption, as a layout
+// would size it: measuring the first text sets up the fonts, which any
+// window that lays out text pays for before it is shown.
 #include <QApplication>
 #include <QPushButton>
 #include <QWidget>
@@ -14,7 +15,8 @@ int main(int argc, char** argv)
     Fenster.setWindowTitle(QStringLiteral("Leeres Fenster"));
     Fenster.resize(553, 417);
     QPushButton Knopf(QStringLiteral("Neues Spiel"), &Fenster);
-    Knopf.setGeometry(424, 40, 121, 25);
+    Knopf.move(424, 40);
+    Knopf.adjustSize();
     Fenster.show();
     return Anwendung.exec();
 }
