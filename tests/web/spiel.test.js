@@ -96,18 +96,6 @@ describe('Ein ganzes Spiel mit Drücken auf das Brett', () => {
     assert.equal(steine(await zustand(seite)).length, 0);
     assert.deepEqual(await gezeigteSteine(seite), []);
   });
-
-  test('die Hilfe deckt "B R A V O" zu und gibt es wieder frei', async () => {
-    const obenAufBravo = () => seite.$eval('#Bravo', (bravo) => {
-      const { left, top, width, height } = bravo.getBoundingClientRect();
-      return document.elementFromPoint(left + width / 2, top + height / 2).closest('#Hilfe, #Bravo')?.id;
-    });
-    assert.equal(await obenAufBravo(), 'Bravo');
-    await seite.click('#BitBtn5');
-    assert.equal(await obenAufBravo(), 'Hilfe');
-    await seite.click('#BitBtn5');
-    assert.equal(await obenAufBravo(), 'Bravo');
-  });
 });
 
 describe('Farben und Tasten', () => {
