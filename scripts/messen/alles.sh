@@ -109,4 +109,4 @@ verhaeltnis "5 start-up, game / bare window" "$sw" "$lw" 1.3
 verhaeltnis "5 start-up CPU, game / bare window" "$sc" "$lc" ""
 menge "5 VmRSS idle: game" "$sk" kB
 menge "5 VmRSS idle: bare Qt window" "$lk" kB
-verhaeltnis "5 VmRSS idle, game / bare window" "$sk" "$lk" 1.3
+verhaeltnis "5 VmRSS idle, game / bare window" "$sk" "$lk" 1.2
