@@ -54,35 +54,41 @@
   });
 
   // A long press marks the item once it is long enough; letting go then
-  // opens the file choice (a finger's release is what allows it to open).
+  // opens the file choice: a finger's release is what lets a page open it.
+  // A right-click opens it at once.
   eintraege.forEach((eintrag, index) => {
     let uhr = 0;
-    let geoeffnet = false;
+    let mitFinger = false;
+    const halte = () => {
+      clearTimeout(uhr);
+      eintrag.classList.add('gehalten');
+    };
     const vergiss = () => {
       clearTimeout(uhr);
       eintrag.classList.remove('gehalten');
     };
     eintrag.addEventListener('pointerdown', (ereignis) => {
-      geoeffnet = false;
       vergiss();
+      mitFinger = ereignis.pointerType !== 'mouse';
       if (ereignis.button === 0)
-        uhr = setTimeout(() => eintrag.classList.add('gehalten'), LANGER_DRUCK_MS);
+        uhr = setTimeout(halte, LANGER_DRUCK_MS);
     });
     eintrag.addEventListener('pointerup', () => {
       const lang = eintrag.classList.contains('gehalten');
       vergiss();
-      if (lang && !geoeffnet) {
-        geoeffnet = true;
+      if (lang)
         waehleDatei(index);
-      }
     });
     eintrag.addEventListener('pointerleave', vergiss);
     eintrag.addEventListener('pointercancel', vergiss);
+    // Some browsers answer a long press with the context menu: that press
+    // then counts as held, and the release opens the file choice.
     eintrag.addEventListener('contextmenu', (ereignis) => {
       ereignis.preventDefault();
-      vergiss();
-      if (!geoeffnet) {
-        geoeffnet = true;
+      if (mitFinger) {
+        halte();
+      } else {
+        vergiss();
         waehleDatei(index);
       }
     });
