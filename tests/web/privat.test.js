@@ -1,7 +1,9 @@
 'use strict';
 // Private by construction: through a whole visit, opened from disk and
 // from a web server, the page asks for nothing outside its own folder,
-// stores nothing and sends nothing.
+// stores nothing and sends nothing. Its Content-Security-Policy would stop
+// a request elsewhere; the error that leaves in the console fails the test
+// as well.
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { starteBrowser } = require('./hilfen/browser');

@@ -88,6 +88,7 @@ async function starteBrowser(optionen = {}) {
       const fehler = [];
       seite.on('request', (anfrage) => anfragen.push(anfrage.url()));
       seite.on('pageerror', (ausnahme) => fehler.push(String(ausnahme)));
+      seite.on('console', (meldung) => meldung.type() === 'error' && fehler.push(meldung.text()));
       await seite.goto(adresse + 'index.html');
       await seite.waitForSelector('html[data-bereit]');
       return { seite, adresse, anfragen, fehler, server };
