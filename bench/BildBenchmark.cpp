@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast our decoder gets the shown region out of a huge photo file,
 // baseline and progressive. scripts/messen/alles.sh sets this beside a full
 // decode of the same files by the JPEG library's own command-line tool.

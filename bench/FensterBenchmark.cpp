@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the window starts a new game and answers a press, on Qt's
 // offscreen platform unless told otherwise, driven as the player drives it:
 // "Neues Spiel" is clicked, presses arrive at the board as mouse events.

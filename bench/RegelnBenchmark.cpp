@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the rules make a game and answer a press.
 #include "game/Paarsuche.h"
 #include "game/Aufgaben.h"

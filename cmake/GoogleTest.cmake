@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # GoogleTest for the test programs. Debian's prebuilt library is compiled
 # against libstdc++; a build against another standard library (clang with
 # libc++, or the WebAssembly build) compiles GoogleTest from Debian's

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Which C++ standard library the build compiles against. Debian's prebuilt
 # GoogleTest and benchmark libraries are made for libstdc++ and cannot be
 # linked into a build against libc++ or into WebAssembly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the starting inputs for fuzzing the picture loader: one small file
 // for each kind of JPEG the loader meets in a player's directory, made with
 // the library's own encoder, plus the hostile headers and cut files that

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the background picture loader for a while:
 #
 #   fuzz/fuzzen.sh [seconds [libFuzzer options...]]   (300 seconds when not given)

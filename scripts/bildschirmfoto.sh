@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/bildschirmfoto.png: the game in the middle of a game, in a
 # real X window under Xvfb.
 set -euo pipefail

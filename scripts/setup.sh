@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by run.sh, test.sh and web.sh: makes sure the Debian packages a
 # task needs are installed. As root it installs what is missing; otherwise
 # it prints the one apt-get line to run and stops.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the four built-in background pictures and writes them as
 // Bild1.jpg .. Bild4.jpg into the directory given on the command line.
 // Run it again after changing a picture; it gives the same bytes every time.

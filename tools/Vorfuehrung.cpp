@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the game in the middle of a game, for the screenshot in the
 // README: a new game, seven pairs solved, one tile selected, the page
 // "Spiel" with its history in front. Runs until its window is closed.

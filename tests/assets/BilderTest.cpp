@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four built-in background pictures must all be of the one kind the game
 // ships: JFIF 1.1, square pixels, no thumbnail, baseline, 8 bits, 400 x 400,
 // YCbCr 4:2:0, 17 to 35 kB. Everything here is read from the markers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures in assets/ are made by the bildmacher tool. Running it again
 // must give exactly the files that are kept, so that anyone can remake them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marker reader that the picture checks rely on must see every marker,
 // also those behind the coded data, or a progressive picture could pass.
 

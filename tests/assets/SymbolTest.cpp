@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window icon and the palette glyph are XPM files drawn by hand; a slip
 // in the header or a row of the wrong length would leave the program without
 // its icons, so the files are read here as XPM readers read them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One seed deals one game, on every platform. The bounded draws are made
 // from the Mersenne Twister's words by the game itself, not by a standard
 // library's distribution, so that gcc with libstdc++, clang with libc++ and
