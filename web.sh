@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the browser edition into build-web/site/: open its index.html
 # from disk or serve the folder from any web server. Installs what is
 # missing, like run.sh; the browser tests then run with

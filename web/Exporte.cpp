@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the page's scripts call. Every call runs to its end before the next
 // event of the page, as the window's handlers do on the desktop.
 #include "web/Browserspiel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // Measures the browser edition: node web.js <folder> [loads]. Prints each
 // figure with its median beside the limit it is held to.

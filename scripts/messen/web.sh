@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Size and speed of the browser edition, measured in headless Chromium on
 # this machine: the folder and the WebAssembly module with its loader, the
 # time from navigation to the first complete window (10 loads from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // The window scaled to other screens: small with two device pixels per
 // pixel, and large. The board stays sharp, a press lands on the cell under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // Own pictures: dropped onto the board, or chosen after a long press on a
 // "Hintergrund" item; used from the next game for that item only, grey

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // The window as the player meets it: at start, opened from disk and from
 // a web server; the help panel; the keys; "Ende".

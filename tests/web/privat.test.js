@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // Private by construction: through a whole visit, opened from disk and
 // from a web server, the page asks for nothing outside its own folder,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // Playing in the browser: the settings reach the rules, the board shows
 // the tiles where the rules laid them, presses on the canvas play a whole

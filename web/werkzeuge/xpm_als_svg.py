@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Turns the left half of the palette glyph (an XPM of two 16 x 16 images
 side by side, the enabled one first) into an SVG of square pixels for the
 page's colour buttons. Olive, the colour of the bottom-left pixel, stays

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // Debian's Chromium, headless, driven by playwright-core, with a fresh
 // profile for every start, and the game's page in it: opened from disk

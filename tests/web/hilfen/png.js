@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // Reads the screenshots Chromium takes (8-bit RGB or RGBA PNG, not
 // interlaced) into pixels, so that a test can look at what the player

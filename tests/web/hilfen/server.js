@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // A plain static web server for the game's folder, on 127.0.0.1 at a free
 // port, as a school server would serve it. It notes every path asked for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // What a test does on the game's page as a player would, and what it may
 // look at: the rules' read-only view of the game, and the screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // The background pictures: the four built-in ones, which the browser
 // decodes once, and the player's own, one for each "Hintergrund" item,

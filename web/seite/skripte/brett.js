@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // The board picture: 400 x 400 pixels of the game, drawn at the screen's
 // resolution. A tile is a 49 x 49 square with a black outline, filled in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // The player's own pictures. A browser has no working directory to put
 // "Bild1.jpg" into, so a picture file dropped onto the board takes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // The two tile colours. They hold for the whole visit, across games, and
 // only the buttons "normal" and "ausgewählt" change them, through the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // The window around the board: scaled to the browser's viewport with its
 // proportions kept, the two pages of the tab control, the help panel with

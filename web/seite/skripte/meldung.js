@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // The game's message box for errors: titled "Rechen-Kalumbo", with an error
 // sign, the text and OK. While it is open the window takes no input; after

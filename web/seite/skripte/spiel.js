@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // The game on the page: loads the rules, lets them read the settings and
 // show their effects, and passes the presses on the board to them. The
