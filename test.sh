@@ -7,6 +7,8 @@
 #   build-libcxx/  the layers without Qt (rules, picture decoder) built by
 #                  clang against libc++, so the game does not lean on one
 #                  standard library
+#   build-web/     the browser edition: the rules' tests compiled to
+#                  WebAssembly under Node, and the page in Chromium
 # The exit code is 0 only when all pass. At the end it prints how long
 # each stage took.
 set -euo pipefail
@@ -33,7 +35,7 @@ pruefe() {
   ctest --test-dir "$1" --output-on-failure --parallel "$(nproc)"
 }
 
-stufe "set-up" ensure_packages "${PAKETE_TEST[@]}"
+stufe "set-up" ensure_packages "${PAKETE_TEST[@]}" "${PAKETE_WEB[@]}"
 
 stufe "build" build_project build
 stufe "test" pruefe build
@@ -54,3 +56,5 @@ baue_libcxx() {
 stufe "build libc++" baue_libcxx
 stufe "test libc++" pruefe build-libcxx
 
+stufe "build web" ./web.sh
+stufe "test web" pruefe build-web

@@ -8,8 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 
-# The tile font comes from the same package as on the desktop.
-ensure_packages "${PAKETE_WEB[@]}" fonts-liberation
+ensure_packages "${PAKETE_WEB[@]}"
 
 # Debian's Emscripten finds its JavaScript modules there, also when the
 # node on the PATH is not Debian's.

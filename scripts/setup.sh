@@ -18,9 +18,10 @@ PAKETE_TEST=(
   desktop-file-utils appstream dpkg-dev file librsvg2-bin lintian
 )
 
-# To build the browser edition and test it in Chromium.
+# To build the browser edition and test it in Chromium. npm comes with
+# the machine's Node.js, not from Debian's npm package, which conflicts.
 PAKETE_WEB=(
-  cmake make googletest emscripten chromium python3-fonttools
+  cmake make googletest emscripten chromium python3-fonttools fonts-liberation
 )
 
 missing_packages() {
