@@ -126,7 +126,6 @@ void TForm1::RichteFensterEin()
     QPalette Rot = Bravo->palette();
     Rot.setColor(QPalette::WindowText, QColor(255, 0, 0));
     Bravo->setPalette(Rot);
-    Bravo->adjustSize();
     Bravo->hide();
 
     for (TBildFeld* Halter : EingebauteBilder())
@@ -369,6 +368,9 @@ void TForm1::ErgaenzeVerlauf(const std::string& Zeile)
 
 void TForm1::ZeigeBravo()
 {
+    // Sized to its text when a game is first won: until then nobody needs
+    // the large bold font, and the start of the program need not load it.
+    Bravo->adjustSize();
     Bravo->show();
 }
 

@@ -57,6 +57,8 @@ TEST_F(Spiel, GanzesSpielMitDerMausBisBravo)
         EXPECT_EQ(Form1->History->toPlainText(), Verlauf.join('\n'));
     }
     ASSERT_TRUE(Form1->Bravo->isVisible());
+    EXPECT_EQ(Form1->Bravo->pos(), QPoint(38, 6));
+    EXPECT_GE(Form1->Bravo->width(), Form1->Bravo->fontMetrics().horizontalAdvance(Form1->Bravo->text()));
     EXPECT_EQ(Form1->Geloest->text(), QString::fromUtf8("18 von 18 gelöst"));
     EXPECT_EQ(Form1->History->document()->blockCount(), 18);
     // The message lies over the board.
