@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes one of the game's pixel-art symbols (XPM) as a PNG for the icon
 // theme, pixel for pixel: the small icon sizes stay as crisp as the window
 // icon instead of being scaled down from the drawing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program on the X display and measures, without polling, the
 // time from its launch until its window with the given title is mapped:
 // it listens to the root window for the map and, should the title come

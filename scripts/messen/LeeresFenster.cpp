@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's start-up: the smallest Qt Widgets program
 // that shows a window with text, a window of the game window's size with a
 // title and one push button with a caption, built with the same compiler

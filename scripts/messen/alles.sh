@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the speed benchmarks into build-mess (RelWithDebInfo, the build
 # type ./run.sh gives the game) and runs them all, then prints a table of
 # medians against their limits:

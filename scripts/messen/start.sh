@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the game beside the smallest Qt Widgets program with text (a
 # bare window with one labelled push button, LeeresFenster.cpp, built with
 # the same compiler and flags): the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree into a fresh folder and
 # checks its control fields, the libraries dpkg-shlibdeps found in the
 # program, that every installed file is in it, under /usr, together with

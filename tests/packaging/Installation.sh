@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built game into a fresh prefix and checks what lands there:
 # exactly the expected files (the package's copyright file and changelog
 # not among them), a menu entry and a software-centre entry that

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the packaging checks: a fresh folder that goes away at the end,
 # and failures that are collected, so one run names all of them.
 # shellcheck shell=bash disable=SC2034  # the variables are read by the sourcing script

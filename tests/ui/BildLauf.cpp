@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of the game's window in the current working directory, started
 // by the test of a picture file that cannot be opened (as another user
 // than root, who may open any file). Prints every error report, then

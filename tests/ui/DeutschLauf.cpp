@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of the game's window under whatever language its environment
 // names, started by the test that checks that Qt's own texts are German.
 // Opens the colour chooser and the context menu of the introduction box

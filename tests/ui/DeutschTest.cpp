@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts are German whatever language the system speaks. The game
 // runs as a process of its own under an English system language, and
 // under the bare C locale, and reports what its colour chooser and the

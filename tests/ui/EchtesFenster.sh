@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game in a real X window (run under xvfb-run), waits for the
 # window titled "Rechen-Kalumbo", ends the game with Alt+E ("Ende") and
 # expects it to exit with code 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of the game's window with Qt's real colour dialog, started by
 // the test that checks that custom colours are kept nowhere.
 //   farbwahl setzen   mixes custom colours C and P and confirms them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stock glyphs of the buttons come from the platform's icon theme
 // where it names one. Where it names none (the offscreen platform of these
 // tests), or only "hicolor", the fallback of all themes, the game shows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel: its controls and texts, what the player may do with them,
 // and that the texts fit their boxes.
 #include "ui/Hilfe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board on a screen with two pixels per logical pixel.
 #include "Fensterhilfen.h"
 

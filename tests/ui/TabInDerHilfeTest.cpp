@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tab in the help panel's text boxes moves the focus on, as anywhere in
 // the window; it types no tab character.
 #include "Fensterhilfen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's tests run on Qt's offscreen platform unless told otherwise,
 // inside the game's own application object. The same program also starts
 // the runs of the window that some tests need as a process of their own.
