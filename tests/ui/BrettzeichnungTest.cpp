@@ -109,7 +109,7 @@ TEST_F(Brettzeichnung, AusgewaehlterSteinHatSeineFarbe)
 
 TEST_F(Brettzeichnung, GeraeumteZelleZeigtGenauDenHintergrund)
 {
-    NeuesSpiel();
+    NeuesSpielMitPaaren();
     const auto [Erste, Zweite] = LoeseEinPaar();
     for (const TZelle Zelle : {Erste, Zweite})
         EXPECT_TRUE(GleichDemHintergrund(Brettbild(), Hintergrund(), Zellquadrat(Zelle.Spalte, Zelle.Zeile)));
@@ -166,7 +166,7 @@ TEST_F(Brettzeichnung, ZeichnenVorDemErstenSpielGibtWeiss)
 
 TEST_F(Brettzeichnung, SpielbrettZeigtSeinBildUnverfaelscht)
 {
-    NeuesSpiel();
+    NeuesSpielMitPaaren();
     LoeseEinPaar();
     KlickeZelle(1, 5);
     QApplication::processEvents();

@@ -128,7 +128,7 @@ TEST_F(Farben, EigeneFarbenAundBBleibenBisSieBestaetigtGeaendertWerden)
 
 TEST_F(Farben, NeuZeichnenHoltKeinenGeloestenSteinZurueck)
 {
-    NeuesSpiel();
+    NeuesSpielMitPaaren();
     const auto [Erste, Zweite] = LoeseEinPaar();
     const QImage Vorher = Brettbild();
     Wahl->Antwort = QColor(200, 0, 200);

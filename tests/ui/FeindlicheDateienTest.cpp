@@ -35,13 +35,13 @@ protected:
     void NeuesSpielMitBild2()
     {
         QTest::mouseClick(Form1->Bildwahl->Knopf(1), Qt::LeftButton);
-        NeuesSpiel();
+        NeuesSpielMitPaaren();
         QTest::mouseClick(Form1->Bildwahl->Knopf(0), Qt::LeftButton);
     }
 
     void PruefeSpielbar()
     {
-        if (!Form1->Spielbrett->isVisible())
+        if (!Form1->Spielbrett->isVisible() || !FreiesPaar())
             NeuesSpielMitBild2();
         ASSERT_TRUE(Form1->Spielbrett->isVisible());
         LoeseEinPaar();

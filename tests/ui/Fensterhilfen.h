@@ -92,6 +92,33 @@ protected:
     // Two free tiles of one pair, or nothing when no pair can be taken.
     std::optional<std::pair<TZelle, TZelle>> FreiesPaar() const { return kalumbo::FreiesPaar(Stand().Felder, Form()); }
 
+    // Deals until the new game lets Anzahl pairs be taken one after the
+    // other. Some deals leave no pair free from the start; a test that
+    // goes on to take pairs then deals again, as a player would. Stops at
+    // a game whose board stays hidden (an unusable picture).
+    void NeuesSpielMitPaaren(int Anzahl = 1)
+    {
+        for (int Versuch = 0; Versuch < 100; ++Versuch) {
+            NeuesSpiel();
+            if (!Form1->Spielbrett->isVisible() || LaesstPaareNehmen(Anzahl))
+                return;
+        }
+        ADD_FAILURE() << "no deal in a hundred lets " << Anzahl << " pairs be taken";
+    }
+
+    bool LaesstPaareNehmen(int Anzahl) const
+    {
+        TFelder Felder = Stand().Felder;
+        for (int Paar = 0; Paar < Anzahl; ++Paar) {
+            const auto Zellen = kalumbo::FreiesPaar(Felder, Form());
+            if (!Zellen)
+                return false;
+            Felder[Zellen->first.Spalte][Zellen->first.Zeile].Seite = KeinStein;
+            Felder[Zellen->second.Spalte][Zellen->second.Zeile].Seite = KeinStein;
+        }
+        return true;
+    }
+
     // Solves a pair with two clicks; the cells it stood on.
     std::pair<TZelle, TZelle> LoeseEinPaar()
     {

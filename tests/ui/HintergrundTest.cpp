@@ -106,7 +106,7 @@ TEST_F(Hintergrundbild, EingebautesBildWirdNurEinmalDekodiert)
 TEST_F(Hintergrundbild, GrosseDateiZeigtIhrEckstueck)
 {
     SchreibeDatei("Bild1.jpg", BildMitMarke(800, 600));
-    NeuesSpiel();
+    NeuesSpielMitPaaren(2);
     ASSERT_TRUE(Meldungen.isEmpty()) << Meldungen.join(' ').toStdString();
     ASSERT_EQ(Hintergrund().size(), QSize(400, 400));
     const QImage Erwartet = LadeBilddatei("Bild1.jpg");
@@ -124,7 +124,7 @@ TEST_F(Hintergrundbild, GrosseDateiZeigtIhrEckstueck)
 TEST_F(Hintergrundbild, KleineDateiLaesstGrauStehen)
 {
     SchreibeDatei("Bild1.jpg", BildMitMarke(200, 200));
-    NeuesSpiel();
+    NeuesSpielMitPaaren();
     ASSERT_EQ(Hintergrund().size(), QSize(200, 200));
     PruefeFreieZellen(Hintergrund());
     LoeseEinPaar();
@@ -195,7 +195,7 @@ TEST_P(UnbrauchbareDatei, MeldungZustandUndWeiterspielen)
         MitBehaupteterGroesse(true, 65000, 65000),                       // hostile size
     };
 
-    NeuesSpiel(); // a first game, so that a picture is there to keep
+    NeuesSpielMitPaaren(); // a first game, so that a picture is there to keep
     const QImage AltesBild = Hintergrund();
     LoeseEinPaar();
     SchreibeDatei("Bild1.jpg", Inhalte[static_cast<std::size_t>(GetParam())]);
@@ -207,7 +207,7 @@ TEST_P(UnbrauchbareDatei, MeldungZustandUndWeiterspielen)
     PruefeZustandNachFehler(AltesBild);
 
     WaehleBild(1);
-    NeuesSpiel();
+    NeuesSpielMitPaaren();
     EXPECT_EQ(Meldungen.size(), 1);
     EXPECT_TRUE(Form1->Spielbrett->isVisible());
     LoeseEinPaar();

@@ -76,7 +76,7 @@ TEST_F(Hochaufloesend, SchriftIstFeinerAlsVergroessert)
 
 TEST_F(Hochaufloesend, GeraeumteZelleZeigtDenGeglaettetenHintergrund)
 {
-    NeuesSpiel();
+    NeuesSpielMitPaaren();
     const QImage Erwartet = GeglaetteterHintergrund();
     const auto [Erste, Zweite] = LoeseEinPaar();
     for (const TZelle Zelle : {Erste, Zweite}) {
