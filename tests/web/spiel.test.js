@@ -28,14 +28,22 @@ async function gezeigteSteine(seite) {
   return gezeigt;
 }
 
-describe('Einstellungen und Brett', () => {
-  let browser, seite;
+// Each group of tests gets a browser of its own, whose page deals from the
+// tests' seed; the page is handed over before the group's tests run.
+function mitGesaeterSeite(nimm, optionen) {
+  let browser;
   before(async () => {
-    browser = await starteBrowser();
-    ({ seite } = await browser.oeffne());
+    browser = await starteBrowser(optionen);
+    const { seite } = await browser.oeffne();
     await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
+    nimm(seite);
   });
   after(() => browser.schliesse());
+}
+
+describe('Einstellungen und Brett', () => {
+  let seite;
+  mitGesaeterSeite((offen) => { seite = offen; });
 
   test('ein neues Spiel in jeder Form zeigt die Steine, wo die Regeln sie legten', async () => {
     const formen = [];
@@ -65,13 +73,8 @@ describe('Einstellungen und Brett', () => {
 });
 
 describe('Ein ganzes Spiel mit Drücken auf das Brett', () => {
-  let browser, seite;
-  before(async () => {
-    browser = await starteBrowser();
-    ({ seite } = await browser.oeffne());
-    await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
-  });
-  after(() => browser.schliesse());
+  let seite;
+  mitGesaeterSeite((offen) => { seite = offen; });
 
   test('Auswahl, Fortschritt, Verlauf und das rote "B R A V O"', async () => {
     // Not every deal can be played to the end; the next one is tried then.
@@ -100,14 +103,9 @@ describe('Ein ganzes Spiel mit Drücken auf das Brett', () => {
 });
 
 describe('Farben und Tasten', () => {
-  let browser, seite;
-  before(async () => {
-    browser = await starteBrowser();
-    ({ seite } = await browser.oeffne());
-    await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
-    await seite.click('#BitBtn1');
-  });
-  after(() => browser.schliesse());
+  let seite;
+  mitGesaeterSeite((offen) => { seite = offen; });
+  before(() => seite.click('#BitBtn1'));
 
   test('jede Maustaste wählt aus, und die Auswahl zeigt ihre Farbe', async () => {
     const [erste] = freiesPaar(await zustand(seite));
@@ -135,13 +133,9 @@ describe('Farben und Tasten', () => {
 });
 
 describe('Mit dem Finger', () => {
-  let browser, seite;
-  before(async () => {
-    browser = await starteBrowser({ hasTouch: true, isMobile: true, viewport: { width: 740, height: 360 }, deviceScaleFactor: 2 });
-    ({ seite } = await browser.oeffne());
-    await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
-  });
-  after(() => browser.schliesse());
+  let seite;
+  mitGesaeterSeite((offen) => { seite = offen; },
+    { hasTouch: true, isMobile: true, viewport: { width: 740, height: 360 }, deviceScaleFactor: 2 });
 
   test('Tippen beginnt ein Spiel, wählt aus, löst ein Paar und wechselt die Seite', async () => {
     await seite.tap('#BitBtn1');
