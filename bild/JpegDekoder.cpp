@@ -5,6 +5,7 @@
 #include <csetjmp>
 #include <limits>
 #include <memory>
+#include <vector>
 
 // The library's header needs FILE and size_t declared before it.
 #include <jpeglib.h>
@@ -38,22 +39,41 @@ struct TFehlerverwalter {
     std::jmp_buf Ruecksprung;
 };
 
+// A file that arrives in pieces: what the library has not yet taken of
+// the pieces so far. The library finds it through its client_data.
+struct TStueckquelle {
+    std::vector<std::uint8_t> Puffer;
+    std::size_t Ueberspringen = 0; // bytes the library skipped beyond the pieces so far
+    bool Angefangen = false;       // a byte has come
+    bool Ende = false;             // the last piece is in
+};
+
+enum class TStufe { Anfang, Kopf, Start, Zeilen };
+enum class TStand { Wartet, Fertig, Gescheitert };
+
 // All one decoding needs. Nothing here has a destructor: when the library
-// fails it jumps straight back to the stage that started it.
+// fails it jumps straight back to the step that started it.
 struct TDekodierung {
     jpeg_decompress_struct Info;
     TFehlerverwalter Fehler;
     jpeg_progress_mgr Fortschritt;
 
-    bool AusSpeicher;
+    // Where the bytes come from: a file, memory, or pieces.
     std::FILE* Datei;
+    bool AusSpeicher;
     const std::uint8_t* Daten;
     std::size_t Laenge;
+    TStueckquelle* Stuecke;
+    jpeg_source_mgr Stueckleser;
 
+    TStufe Stufe;
     JDIMENSION Breite; // of the visible region
     JDIMENSION Hoehe;
     JSAMPARRAY Zeile;  // one decoded row, at least Breite pixels wide
+    std::uint8_t* Ziel; // room for SichtbareGroesse x SichtbareGroesse RGB pixels
 };
+
+constexpr std::size_t GroessterAusschnitt = std::size_t{SichtbareGroesse} * SichtbareGroesse * 3;
 
 void SpringeZurueck(j_common_ptr Info)
 {
@@ -77,6 +97,52 @@ void BegrenzeArbeit(j_common_ptr Allgemein)
     }
 }
 
+// The source over pieces. When the pieces so far are used up, the library
+// waits for the next one and later goes on from where it stopped; after
+// the last one the file ends as it does for the library's own sources:
+// an empty file is refused, a short one gets an end-of-image marker.
+void BeginneStuecke(j_decompress_ptr) {}
+
+boolean FuelleStuecke(j_decompress_ptr Info)
+{
+    const auto* Quelle = static_cast<const TStueckquelle*>(Info->client_data);
+    if (!Quelle->Ende)
+        return FALSE;
+    if (!Quelle->Angefangen)
+        ERREXIT(Info, JERR_INPUT_EMPTY);
+    WARNMS(Info, JWRN_JPEG_EOF);
+    static const JOCTET Bildende[] = {0xFF, JPEG_EOI};
+    Info->src->next_input_byte = Bildende;
+    Info->src->bytes_in_buffer = sizeof Bildende;
+    return TRUE;
+}
+
+// The library cannot wait while it skips: what lies beyond the pieces so
+// far is left out of the next ones.
+void UeberspringeStuecke(j_decompress_ptr Info, long Anzahl)
+{
+    if (Anzahl <= 0)
+        return;
+    auto* Quelle = static_cast<TStueckquelle*>(Info->client_data);
+    const std::size_t Hier = std::min(static_cast<std::size_t>(Anzahl), Info->src->bytes_in_buffer);
+    Info->src->next_input_byte += Hier;
+    Info->src->bytes_in_buffer -= Hier;
+    Quelle->Ueberspringen += static_cast<std::size_t>(Anzahl) - Hier;
+}
+
+void BeendeStuecke(j_decompress_ptr) {}
+
+void LiesStuecke(TDekodierung* D)
+{
+    D->Info.client_data = D->Stuecke;
+    D->Stueckleser.init_source = BeginneStuecke;
+    D->Stueckleser.fill_input_buffer = FuelleStuecke;
+    D->Stueckleser.skip_input_data = UeberspringeStuecke;
+    D->Stueckleser.resync_to_restart = jpeg_resync_to_restart;
+    D->Stueckleser.term_source = BeendeStuecke;
+    D->Info.src = &D->Stueckleser;
+}
+
 // Files with an Adobe marker keep CMYK inverted, all others as ink.
 std::uint8_t Farbanteil(unsigned Farbe, unsigned Schwarz, bool Invertiert)
 {
@@ -87,76 +153,93 @@ std::uint8_t Farbanteil(unsigned Farbe, unsigned Schwarz, bool Invertiert)
     return static_cast<std::uint8_t>((Farbe * Schwarz + 127) / 255);
 }
 
-// First stage: reads the header and readies the library to deliver the
-// visible region. False when the library gave up; its code is in Fehler.
-bool Beginne(TDekodierung* D)
+void KopiereZeile(const TDekodierung* D, std::uint8_t* Aus)
 {
-    if (setjmp(D->Fehler.Ruecksprung))
-        return false;
-
-    jpeg_create_decompress(&D->Info);
-    D->Info.mem->max_memory_to_use = Speichergrenze;
-    D->Fortschritt.progress_monitor = BegrenzeArbeit;
-    D->Info.progress = &D->Fortschritt;
-    if (D->AusSpeicher) {
-        // A built-in picture never comes near the limit of the length type.
-        const auto Laenge = static_cast<unsigned long>(
-            std::min<std::size_t>(D->Laenge, std::numeric_limits<unsigned long>::max()));
-        jpeg_mem_src(&D->Info, D->Daten, Laenge);
-    } else {
-        jpeg_stdio_src(&D->Info, D->Datei);
+    const JSAMPLE* Ein = D->Zeile[0];
+    if (D->Info.out_color_space != JCS_CMYK) {
+        std::copy(Ein, Ein + std::size_t{D->Breite} * 3, Aus);
+        return;
     }
-    jpeg_read_header(&D->Info, TRUE);
-
-    // The library turns YCCK into CMYK itself; what is left of CMYK is ours.
-    // Grey becomes RGB in the library. Anything it cannot turn into RGB is
-    // refused by it with its own code.
-    const bool Cmyk = D->Info.jpeg_color_space == JCS_CMYK || D->Info.jpeg_color_space == JCS_YCCK;
-    D->Info.out_color_space = Cmyk ? JCS_CMYK : JCS_RGB;
-    jpeg_start_decompress(&D->Info);
-
-    const JDIMENSION Sichtbar = SichtbareGroesse;
-    D->Breite = std::min(D->Info.output_width, Sichtbar);
-    D->Hoehe = std::min(D->Info.output_height, Sichtbar);
-    if (D->Info.output_width > D->Breite) {
-        // The library may widen the columns to its block boundary.
-        JDIMENSION Links = 0;
-        JDIMENSION Spalten = D->Breite;
-        jpeg_crop_scanline(&D->Info, &Links, &Spalten);
+    const bool Invertiert = D->Info.saw_Adobe_marker;
+    for (JDIMENSION X = 0; X < D->Breite; ++X, Ein += 4, Aus += 3) {
+        Aus[0] = Farbanteil(Ein[0], Ein[3], Invertiert);
+        Aus[1] = Farbanteil(Ein[1], Ein[3], Invertiert);
+        Aus[2] = Farbanteil(Ein[2], Ein[3], Invertiert);
     }
-    D->Zeile = (*D->Info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&D->Info), JPOOL_IMAGE,
-                                            D->Info.output_width * D->Info.output_components, 1);
-    return true;
 }
 
-// Second stage: decodes the visible rows into Ziel, Breite x Hoehe RGB
-// pixels, and no row further. False when the library gave up.
-bool LiesSichtbareZeilen(TDekodierung* D, std::uint8_t* Ziel)
+// Takes the decoding on from the step it stands at: readying the library,
+// reading the header, starting, and the visible rows into Ziel, Breite x
+// Hoehe RGB pixels, and no row further. Wartet when a source in pieces has
+// no more for now; Gescheitert when the library gave up, its code in
+// Fehler. The other sources always have the next byte or the file's end.
+TStand Schreite(TDekodierung* D)
 {
     if (setjmp(D->Fehler.Ruecksprung))
-        return false;
+        return TStand::Gescheitert;
 
-    const bool Cmyk = D->Info.out_color_space == JCS_CMYK;
-    const bool Invertiert = D->Info.saw_Adobe_marker;
+    if (D->Stufe == TStufe::Anfang) {
+        jpeg_create_decompress(&D->Info);
+        D->Info.mem->max_memory_to_use = Speichergrenze;
+        D->Fortschritt.progress_monitor = BegrenzeArbeit;
+        D->Info.progress = &D->Fortschritt;
+        if (D->Stuecke) {
+            LiesStuecke(D);
+        } else if (D->AusSpeicher) {
+            // A built-in picture never comes near the limit of the length type.
+            const auto Laenge = static_cast<unsigned long>(
+                std::min<std::size_t>(D->Laenge, std::numeric_limits<unsigned long>::max()));
+            jpeg_mem_src(&D->Info, D->Daten, Laenge);
+        } else {
+            jpeg_stdio_src(&D->Info, D->Datei);
+        }
+        D->Stufe = TStufe::Kopf;
+    }
+
+    if (D->Stufe == TStufe::Kopf) {
+        if (jpeg_read_header(&D->Info, TRUE) == JPEG_SUSPENDED)
+            return TStand::Wartet;
+        // The library turns YCCK into CMYK itself; what is left of CMYK is
+        // ours. Grey becomes RGB in the library. Anything it cannot turn
+        // into RGB is refused by it with its own code.
+        const bool Cmyk = D->Info.jpeg_color_space == JCS_CMYK || D->Info.jpeg_color_space == JCS_YCCK;
+        D->Info.out_color_space = Cmyk ? JCS_CMYK : JCS_RGB;
+        D->Stufe = TStufe::Start;
+    }
+
+    if (D->Stufe == TStufe::Start) {
+        // The library's arithmetic decoder cannot wait for input: such a
+        // picture is decoded once the last piece is in.
+        if (D->Stuecke && D->Info.arith_code && !D->Stuecke->Ende)
+            return TStand::Wartet;
+        // A picture in many scans is read whole here.
+        if (!jpeg_start_decompress(&D->Info))
+            return TStand::Wartet;
+        const JDIMENSION Sichtbar = SichtbareGroesse;
+        D->Breite = std::min(D->Info.output_width, Sichtbar);
+        D->Hoehe = std::min(D->Info.output_height, Sichtbar);
+        if (D->Info.output_width > D->Breite) {
+            // The library may widen the columns to its block boundary.
+            JDIMENSION Links = 0;
+            JDIMENSION Spalten = D->Breite;
+            jpeg_crop_scanline(&D->Info, &Links, &Spalten);
+        }
+        D->Zeile = (*D->Info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&D->Info), JPOOL_IMAGE,
+                                                D->Info.output_width * D->Info.output_components, 1);
+        D->Stufe = TStufe::Zeilen;
+    }
+
     const std::size_t Zeilenlaenge = std::size_t{D->Breite} * 3;
     while (D->Info.output_scanline < D->Hoehe) {
-        std::uint8_t* Aus = Ziel + D->Info.output_scanline * Zeilenlaenge;
-        jpeg_read_scanlines(&D->Info, D->Zeile, 1);
-        const JSAMPLE* Ein = D->Zeile[0];
-        if (!Cmyk) {
-            std::copy(Ein, Ein + Zeilenlaenge, Aus);
-            continue;
-        }
-        for (JDIMENSION X = 0; X < D->Breite; ++X, Ein += 4, Aus += 3) {
-            Aus[0] = Farbanteil(Ein[0], Ein[3], Invertiert);
-            Aus[1] = Farbanteil(Ein[1], Ein[3], Invertiert);
-            Aus[2] = Farbanteil(Ein[2], Ein[3], Invertiert);
-        }
+        std::uint8_t* Aus = D->Ziel + D->Info.output_scanline * Zeilenlaenge;
+        if (jpeg_read_scanlines(&D->Info, D->Zeile, 1) == 0)
+            return TStand::Wartet;
+        KopiereZeile(D, Aus);
     }
-    return true;
+    return TStand::Fertig;
 }
 
-// Frees whatever the library holds, also when a stage failed or an
+// Frees whatever the library holds, also when a step failed or an
 // allocation of ours threw. Safe to run more than once.
 class TAufraeumen {
 public:
@@ -169,6 +252,13 @@ private:
     TDekodierung& D;
 };
 
+void Verwalte(TDekodierung& D)
+{
+    D.Info.err = jpeg_std_error(&D.Fehler.Basis);
+    D.Fehler.Basis.error_exit = SpringeZurueck;
+    D.Fehler.Basis.output_message = Schweige;
+}
+
 [[noreturn]] void Scheitere(TDekodierung& D)
 {
     const int Code = D.Fehler.Basis.msg_code;
@@ -176,24 +266,32 @@ private:
     throw TBildFehler("JPEG-Fehlernr. " + std::to_string(Code));
 }
 
-// The one way every picture is decoded, whatever it is read from.
-TPixelbild Dekodiere(TDekodierung& D)
+// Room for the largest visible region; SchneideZu cuts it to the picture's.
+TPixelbild Leeres(TDekodierung& D)
 {
-    D.Info.err = jpeg_std_error(&D.Fehler.Basis);
-    D.Fehler.Basis.error_exit = SpringeZurueck;
-    D.Fehler.Basis.output_message = Schweige;
-    TAufraeumen Aufraeumen(D);
-
-    if (!Beginne(&D))
-        Scheitere(D);
-
     TPixelbild Bild;
+    Bild.Rgb.resize(GroessterAusschnitt);
+    D.Ziel = Bild.Rgb.data();
+    return Bild;
+}
+
+void SchneideZu(const TDekodierung& D, TPixelbild& Bild)
+{
     Bild.Breite = static_cast<int>(D.Breite);
     Bild.Hoehe = static_cast<int>(D.Hoehe);
     Bild.Rgb.resize(std::size_t{D.Breite} * D.Hoehe * 3);
-    if (!LiesSichtbareZeilen(&D, Bild.Rgb.data()))
+}
+
+// How a file or memory is decoded: in one go.
+TPixelbild Dekodiere(TDekodierung& D)
+{
+    TPixelbild Bild = Leeres(D);
+    Verwalte(D);
+    TAufraeumen Aufraeumen(D);
+    if (Schreite(&D) != TStand::Fertig)
         Scheitere(D);
     // The rows below the visible region are never read.
+    SchneideZu(D, Bild);
     return Bild;
 }
 
@@ -224,6 +322,71 @@ TPixelbild DekodiereJpeg(const std::uint8_t* Daten, std::size_t Laenge)
     D.Daten = Daten;
     D.Laenge = Laenge;
     return Dekodiere(D);
+}
+
+struct TJpegStueckweise::TZustand {
+    TDekodierung D{};
+    TStueckquelle Quelle;
+    TPixelbild Bild;
+    bool Gescheitert = false;
+    bool Fertig = false;
+};
+
+TJpegStueckweise::TJpegStueckweise() : Zustand(std::make_unique<TZustand>())
+{
+    TDekodierung& D = Zustand->D;
+    Zustand->Bild = Leeres(D);
+    D.Stuecke = &Zustand->Quelle;
+    Verwalte(D);
+}
+
+TJpegStueckweise::~TJpegStueckweise()
+{
+    jpeg_destroy_decompress(&Zustand->D.Info);
+}
+
+bool TJpegStueckweise::Nimm(const std::uint8_t* Stueck, std::size_t Laenge, bool Letztes)
+{
+    TDekodierung& D = Zustand->D;
+    if (Zustand->Gescheitert)
+        Scheitere(D);
+    if (Zustand->Fertig)
+        return true;
+
+    // What the library has taken goes, what it skipped is left out, the
+    // rest comes behind what it has not taken yet.
+    TStueckquelle& Quelle = Zustand->Quelle;
+    if (D.Stufe != TStufe::Anfang) {
+        const std::size_t Genommen = Quelle.Puffer.size() - D.Stueckleser.bytes_in_buffer;
+        Quelle.Puffer.erase(Quelle.Puffer.begin(), Quelle.Puffer.begin() + std::ptrdiff_t(Genommen));
+    }
+    const std::size_t Weg = std::min(Quelle.Ueberspringen, Laenge);
+    Quelle.Ueberspringen -= Weg;
+    if (Laenge > Weg)
+        Quelle.Puffer.insert(Quelle.Puffer.end(), Stueck + Weg, Stueck + Laenge);
+    Quelle.Angefangen = Quelle.Angefangen || Laenge > 0;
+    Quelle.Ende = Letztes;
+    D.Stueckleser.next_input_byte = Quelle.Puffer.data();
+    D.Stueckleser.bytes_in_buffer = Quelle.Puffer.size();
+
+    switch (Schreite(&D)) {
+    case TStand::Wartet:
+        return false;
+    case TStand::Fertig:
+        Zustand->Fertig = true;
+        SchneideZu(D, Zustand->Bild);
+        jpeg_destroy_decompress(&D.Info);
+        return true;
+    case TStand::Gescheitert:
+        break;
+    }
+    Zustand->Gescheitert = true;
+    Scheitere(D);
+}
+
+const TPixelbild& TJpegStueckweise::Bild() const
+{
+    return Zustand->Bild;
 }
 
 } // namespace kalumbo

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace kalumbo {
@@ -27,5 +28,29 @@ TPixelbild DekodiereJpeg(std::FILE* Datei);
 
 // Decodes a picture held in memory, such as a built-in picture.
 TPixelbild DekodiereJpeg(const std::uint8_t* Daten, std::size_t Laenge);
+
+// Decodes a picture that arrives in pieces, such as a file the browser
+// reads slice by slice: it asks for no piece beyond the visible rows. The
+// outcome is the one the decoders above give for the same bytes.
+class TJpegStueckweise {
+public:
+    TJpegStueckweise();
+    ~TJpegStueckweise();
+    TJpegStueckweise(const TJpegStueckweise&) = delete;
+    TJpegStueckweise& operator=(const TJpegStueckweise&) = delete;
+
+    // Takes the next piece of the file (copied; Letztes when the file ends
+    // with it). True once the visible region is decoded, false while it
+    // needs the next piece. A picture the decoder cannot read ends in
+    // TBildFehler, here or at any later call.
+    bool Nimm(const std::uint8_t* Stueck, std::size_t Laenge, bool Letztes);
+
+    // The visible region, once Nimm has returned true.
+    const TPixelbild& Bild() const;
+
+private:
+    struct TZustand;
+    std::unique_ptr<TZustand> Zustand;
+};
 
 } // namespace kalumbo
