@@ -8,6 +8,7 @@
 #include <map>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,8 @@ int Ausrechnen(const TZerlegt& R)
 
 int ErgebnisZahl(const std::string& Ergebnis)
 {
-    EXPECT_TRUE(std::regex_match(Ergebnis, std::regex("^[1-9][0-9]*$"))) << "'" << Ergebnis << "'";
+    static const std::regex Zahl("^[1-9][0-9]*$");
+    EXPECT_TRUE(std::regex_match(Ergebnis, Zahl)) << "'" << Ergebnis << "'";
     return std::stoi(Ergebnis);
 }
 
@@ -319,6 +321,81 @@ TEST(ErzeugeAufgabe, PlusUndMinusTeilenIhreZahlen)
     EXPECT_EQ(AufgabeAusZuegen(Subtraktion, 30, {0, 0}), (TAufgabe{"4 - 3", "1"}));
 }
 
+// Undoes the Mersenne Twister's tempering of a state word into an output
+// word: each step x ^= (x >> S) & C or x ^= (x << S) & C is undone by
+// repeating it on the result until every bit is right.
+std::uint32_t Enttempert(std::uint32_t Wort)
+{
+    using G = std::mt19937;
+    const auto Rechts = [](std::uint32_t X, std::size_t S, std::uint32_t C) {
+        std::uint32_t Y = X;
+        for (std::size_t Bit = 0; Bit < 32; Bit += S)
+            Y = X ^ ((Y >> S) & C);
+        return Y;
+    };
+    const auto Links = [](std::uint32_t X, std::size_t S, std::uint32_t C) {
+        std::uint32_t Y = X;
+        for (std::size_t Bit = 0; Bit < 32; Bit += S)
+            Y = X ^ ((Y << S) & C);
+        return Y;
+    };
+    Wort = Rechts(Wort, G::tempering_l, 0xFFFFFFFFu);
+    Wort = Links(Wort, G::tempering_t, G::tempering_c);
+    Wort = Links(Wort, G::tempering_s, G::tempering_b);
+    return Rechts(Wort, G::tempering_u, G::tempering_d);
+}
+
+// A Mersenne Twister whose next words are the given ones. Its text form
+// starts with the n state words from which the next n words are made; with
+// all of them zero but those m places on, the k-th next word is the
+// tempered state word m + k, for the first n - m words.
+std::mt19937 GeneratorMitWorten(const std::vector<std::uint32_t>& Worte)
+{
+    using G = std::mt19937;
+    std::stringstream Text;
+    Text << G{};
+    std::vector<std::string> Teile;
+    for (std::string Teil; Text >> Teil;)
+        Teile.push_back(Teil);
+    std::fill_n(Teile.begin(), G::state_size, "0");
+    for (std::size_t K = 0; K < Worte.size(); ++K)
+        Teile.at(G::shift_size + K) = std::to_string(Enttempert(Worte[K]));
+    std::stringstream Neu;
+    for (const std::string& Teil : Teile)
+        Neu << Teil << ' ';
+    G Generator;
+    Neu >> Generator;
+    G Probe = Generator;
+    for (const std::uint32_t Wort : Worte)
+        EXPECT_EQ(Probe(), Wort) << "the generator does not give the words asked for";
+    return Generator;
+}
+
+TEST(Zufall, WorteAbDerLetztenVollenRundeWerdenNeuGezogen)
+{
+    // Of the 2^32 = 4294967296 words, those from the last full round of
+    // 0 to N - 1 on would make the small numbers likelier: they are drawn
+    // again, and the first word below decides. The words here are worked
+    // out by hand: 1000 * 4294967 = 4294967000, 36 * 119304647 =
+    // 4294967292, 2 * 2147483647 = 4294967294, 3 * 1431655765 = 4294967295,
+    // and 64 divides 2^32, so no word is thrown away for it.
+    struct TFall {
+        int N;
+        std::vector<std::uint32_t> Worte;
+        int Zahl;
+    };
+    for (const TFall& Fall : {TFall{1000, {4294967000u, 4294967295u, 4294966999u}, 999},
+                              TFall{36, {4294967292u, 4294967291u}, 35},
+                              TFall{2147483647, {4294967294u, 4294967295u, 4294967293u}, 2147483646},
+                              TFall{3, {4294967295u, 4294967294u}, 2}, TFall{64, {4294967295u}, 63}}) {
+        std::vector<std::uint32_t> Worte = Fall.Worte;
+        Worte.push_back(77); // the word after, left for the next draw
+        std::mt19937 Generator = GeneratorMitWorten(Worte);
+        EXPECT_EQ(GleichverteiltUnter(Generator, Fall.N), Fall.Zahl) << "N = " << Fall.N;
+        EXPECT_EQ(Generator(), 77u) << "N = " << Fall.N;
+    }
+}
+
 TEST(Zufall, UhrQuelleLiefertJedeZahlImBereich)
 {
     TUhrZufall Quelle;
@@ -343,6 +420,22 @@ TEST(Zufall, ZweiSpieleImSelbenUhrtaktUnterscheidenSich)
     ErzeugeAufgaben(Erstes, 3, RechenartAlle, Quelle);
     ErzeugeAufgaben(Zweites, 3, RechenartAlle, Quelle);
     EXPECT_NE(Erstes, Zweites);
+}
+
+TEST(Zufall, JedesBitDerSaatZaehlt)
+{
+    // Seeds that differ in a single bit, the bits above 32 included, begin
+    // different games.
+    const auto Zahlen = [](std::uint64_t Saat) {
+        TSaatZufall Quelle(Saat);
+        std::vector<int> Gezogen;
+        for (int I = 0; I < 8; ++I)
+            Gezogen.push_back(Quelle.Zufall(1000));
+        return Gezogen;
+    };
+    const std::uint64_t Saat = 2020;
+    for (int Bit = 0; Bit < 64; ++Bit)
+        EXPECT_NE(Zahlen(Saat), Zahlen(Saat ^ (std::uint64_t{1} << Bit))) << "bit " << Bit;
 }
 
 TEST(Zufall, GleicheSaatGibtGleicheSpiele)

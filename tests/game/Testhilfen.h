@@ -7,25 +7,49 @@
 
 #include <functional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace kalumbo::test {
 
-// A repeatable random source; seeding anew keeps the sequence going.
-class TFesterZufall : public TZufallsquelle {
+// A source that writes down every draw. Rules that wrongly draw again and
+// again would keep a test busy for ever: past the most draws the test was
+// made for, the source ends it instead.
+class TGezaehlterZufall : public TZufallsquelle {
 public:
-    explicit TFesterZufall(unsigned Saat) : Generator(Saat) {}
+    explicit TGezaehlterZufall(std::size_t HoechstensZuege) : HoechstensZuege(HoechstensZuege) {}
+
+    std::vector<int> Ziehungen; // the N of every draw, in order
+
+protected:
+    void Zaehle(int N)
+    {
+        if (Ziehungen.size() == HoechstensZuege)
+            throw std::runtime_error("the rules drew more than " + std::to_string(HoechstensZuege) + " times");
+        Ziehungen.push_back(N);
+    }
+
+private:
+    std::size_t HoechstensZuege;
+};
+
+// A repeatable random source; seeding anew keeps the sequence going.
+class TFesterZufall : public TGezaehlterZufall {
+public:
+    explicit TFesterZufall(unsigned Saat, std::size_t HoechstensZuege = 4'000'000)
+        : TGezaehlterZufall(HoechstensZuege), Generator(Saat)
+    {
+    }
 
     void SaeeNeu() override { ++Aussaaten; }
     int Zufall(int N) override
     {
-        Ziehungen.push_back(N);
+        Zaehle(N);
         return GleichverteiltUnter(Generator, N);
     }
 
     int Aussaaten = 0;
-    std::vector<int> Ziehungen; // the N of every draw, in order
 
 private:
     std::mt19937 Generator;
@@ -33,18 +57,19 @@ private:
 
 // A source that answers every draw with a function of N, for deals and
 // problems laid out by hand.
-class TSkriptZufall : public TZufallsquelle {
+class TSkriptZufall : public TGezaehlterZufall {
 public:
-    explicit TSkriptZufall(std::function<int(int)> Antwort) : Antwort(std::move(Antwort)) {}
+    explicit TSkriptZufall(std::function<int(int)> Antwort, std::size_t HoechstensZuege = 100'000)
+        : TGezaehlterZufall(HoechstensZuege), Antwort(std::move(Antwort))
+    {
+    }
 
     void SaeeNeu() override {}
     int Zufall(int N) override
     {
-        Ziehungen.push_back(N);
+        Zaehle(N);
         return Antwort(N);
     }
-
-    std::vector<int> Ziehungen;
 
 private:
     std::function<int(int)> Antwort;

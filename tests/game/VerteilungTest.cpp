@@ -195,9 +195,11 @@ TEST(VerteileSteine, SackgasseBeginntNeuUndHaeltDieRegel)
 TEST(VerteileSteine, GibtDieRegelNachTausendNeuanfaengenAuf)
 {
     // A source that leads every pass into the same dead end: the deal
-    // still ends, with every tile placed once.
+    // still ends, with every tile placed once. It never offers a tile the
+    // rule rejects, so no pass draws more than once for a position.
     const std::vector<int> Sackgasse = ZuegeFuer(ReihenfolgeInDieSackgasse());
-    test::TSkriptZufall Quelle([&](int N) { return Sackgasse[static_cast<std::size_t>(36 - N)]; });
+    test::TSkriptZufall Quelle([&](int N) { return Sackgasse[static_cast<std::size_t>(36 - N)]; },
+                               36 * (MaximaleNeuanfaenge + 1));
     TFelder Felder{};
     VerteileSteine(Felder, FormA, Quelle);
 
