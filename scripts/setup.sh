@@ -18,10 +18,13 @@ PAKETE_TEST=(
   desktop-file-utils appstream dpkg-dev file librsvg2-bin lintian
 )
 
-# To build the browser edition and test it in Chromium. npm comes with
-# the machine's Node.js, not from Debian's npm package, which conflicts.
+# To build the browser edition and test it in Chromium, Firefox ESR and
+# WebKitGTK (whose MiniBrowser comes with libwebkit2gtk-4.1-0, a dependency
+# of webkit2gtk-driver; it runs under xvfb-run). npm comes with the
+# machine's Node.js, not from Debian's npm package, which conflicts.
 PAKETE_WEB=(
   cmake make googletest emscripten chromium python3-fonttools fonts-liberation
+  firefox-esr webkit2gtk-driver xvfb xauth
 )
 
 missing_packages() {

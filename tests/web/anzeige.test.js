@@ -5,7 +5,7 @@
 // it, and the proportions hold.
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { starteBrowser } = require('./hilfen/browser');
+const { starteBrowser, kannNicht } = require('./hilfen/browser');
 const { zustand, steine, druecke, punkt, bildschirm, NORMAL, AUSGEWAEHLT } = require('./hilfen/spiel');
 
 const fensterrahmen = (seite) => seite.$eval('#Form1', (fenster) => {
@@ -32,7 +32,7 @@ function farbfolge(schirm, [spalte, zeile]) {
   return folge;
 }
 
-describe('Klein, mit zwei Gerätepixeln je Pixel', () => {
+describe('Klein, mit zwei Gerätepixeln je Pixel', { skip: kannNicht('pixelverhaeltnis') || kannNicht('beruehrung') }, () => {
   let browser, seite;
   before(async () => {
     browser = await starteBrowser({ viewport: { width: 360, height: 300 }, deviceScaleFactor: 2, hasTouch: true });
@@ -62,7 +62,7 @@ describe('Klein, mit zwei Gerätepixeln je Pixel', () => {
     }
   });
 
-  test('ein Druck trifft die Zelle darunter, bis an ihre Ränder', async () => {
+  test('ein Druck trifft die Zelle darunter, bis an ihre Ränder', { skip: kannNicht('bruchteilpixel') }, async () => {
     const stand = await zustand(seite);
     const freie = steine(stand).filter(([spalte, zeile]) => stand.felder[spalte - 1][zeile - 1].frei).slice(0, 3);
     for (const zelle of freie) {

@@ -4,7 +4,7 @@
 // a web server; the help panel; the keys; "Ende".
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { starteBrowser } = require('./hilfen/browser');
+const { starteBrowser, ZUGRIFF } = require('./hilfen/browser');
 const { zustand, steine } = require('./hilfen/spiel');
 
 // Place and size of a control in the window's own pixels, whatever the scale.
@@ -68,6 +68,22 @@ for (const weg of ['datei', 'server']) {
   });
 }
 
+// The goodbye screen shows; the rules' view of the game, the help and the
+// page chosen, to see that nothing changed.
+const spielbild = async (seite) => ({
+  stand: await zustand(seite),
+  anzeige: await seite.evaluate(() => ['Hilfe', 'Spiel', 'Einstellungen', 'Abschied'].map((id) => document.getElementById(id).hidden)),
+});
+
+// Drops a file that is no picture on a part of the window, as a file
+// manager would.
+const lasseFallen = (seite, ziel, name) => seite.evaluate(({ ziel, name }) => {
+  const uebergabe = new DataTransfer();
+  uebergabe.items.add(new File(['kein Bild'], name, { type: 'image/jpeg' }));
+  for (const art of ['dragenter', 'dragover', 'drop'])
+    document.querySelector(ziel).dispatchEvent(new DragEvent(art, { dataTransfer: uebergabe, bubbles: true, cancelable: true }));
+}, { ziel, name });
+
 describe('Hilfe, Tasten und Ende', () => {
   let browser, seite;
   before(async () => {
@@ -76,6 +92,16 @@ describe('Hilfe, Tasten und Ende', () => {
   });
   after(() => browser.schliesse());
 
+  test('Tab geht die Bedienelemente in der Reihenfolge des Fensters durch, jede Gruppe einmal', async () => {
+    await seite.evaluate(() => document.activeElement?.blur());
+    const besucht = [];
+    for (let schritt = 0; schritt < 9; ++schritt) {
+      await seite.keyboard.press('Tab');
+      besucht.push(await seite.evaluate(() => document.activeElement.name || document.activeElement.id));
+    }
+    assert.deepEqual(besucht, ['BitBtn1', 'Zahlenbereich', 'Rechenart', 'Maske', 'Bildwahl', 'BitBtn3', 'BitBtn4', 'BitBtn2', 'BitBtn5']);
+  });
+
   test('"Fertig" und "Hilfe" blenden die Hilfe aus und ein', async () => {
     await seite.click('#BitBtn6');
     assert.ok(!(await seite.isVisible('#Hilfe')));
@@ -83,25 +109,50 @@ describe('Hilfe, Tasten und Ende', () => {
     assert.ok(await seite.isVisible('#Hilfe'));
   });
 
-  test('Eingabe auf einem Optionsfeld drückt "Fertig"', async () => {
+  test('Eingabe drückt nur einen Knopf mit dem Fokus, sonst "Fertig"', async () => {
+    await seite.focus('#ReiterSpiel');
+    await seite.keyboard.press('Enter');
+    assert.ok(await seite.isVisible('#Spiel'));
+    assert.ok(await seite.isVisible('#Hilfe'), 'Eingabe auf einem Knopf drückte auch "Fertig"');
+    await seite.click('#ReiterEinstellungen');
     await seite.focus('input[name=Maske][value="1"]');
     await seite.keyboard.press('Enter');
     assert.ok(!(await seite.isVisible('#Hilfe')));
   });
 
-  test('Alt+N beginnt ein Spiel, Alt+H zeigt die Hilfe', async () => {
-    await seite.keyboard.press('Alt+n');
+  test('nur das Brett nimmt eine fallen gelassene Datei an', async () => {
+    // Every text the message box shows, in its order.
+    await seite.evaluate(() => {
+      const text = document.getElementById('MeldungText');
+      window.__meldungen = [];
+      new MutationObserver(() => window.__meldungen.push(text.textContent))
+        .observe(text, { childList: true, characterData: true, subtree: true });
+    });
+    await lasseFallen(seite, '#PageControl1', 'daneben.jpg');
+    await lasseFallen(seite, '#Spielbrett', 'drauf.jpg');
+    await seite.waitForSelector('#Meldung');
+    const gezeigt = await seite.evaluate(() => window.__meldungen);
+    assert.ok(gezeigt.length > 0 && gezeigt.every((meldung) => meldung.includes('drauf.jpg')), gezeigt.join(' | '));
+    await seite.click('#MeldungOk');
+  });
+
+  test(`${ZUGRIFF}+N beginnt ein Spiel, ${ZUGRIFF}+H zeigt die Hilfe`, async () => {
+    await seite.keyboard.press(`${ZUGRIFF}+n`);
     assert.equal(steine(await zustand(seite)).length, 36);
     assert.equal(await seite.textContent('#Geloest'), '0 von 18 gelöst');
-    await seite.keyboard.press('Alt+h');
+    await seite.keyboard.press(`${ZUGRIFF}+h`);
     assert.ok(await seite.isVisible('#Hilfe'));
   });
 
-  test('"Ende" (Alt+E) beendet das Spiel und führt zu einem neuen Start zurück', async () => {
-    await seite.keyboard.press('Alt+e');
+  test(`"Ende" (${ZUGRIFF}+E) beendet das Spiel, danach wirkt keine Taste mehr, und es geht zu einem neuen Start`, async () => {
+    await seite.keyboard.press(`${ZUGRIFF}+e`);
     assert.ok(await seite.isVisible('#Abschied'));
     assert.ok(!(await seite.isVisible('#Spielbrett')));
     assert.match(await seite.textContent('#Abschied'), /Auf Wiedersehen!/);
+    const vorher = await spielbild(seite);
+    for (const taste of ['n', 'h', 'e'])
+      await seite.keyboard.press(`${ZUGRIFF}+${taste}`);
+    assert.deepEqual(await spielbild(seite), vorher);
     await Promise.all([seite.waitForEvent('load'), seite.click('#NochEinmal')]);
     await seite.waitForSelector('html[data-bereit]');
     assert.ok(await seite.isVisible('#Hilfe'));

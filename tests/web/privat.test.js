@@ -7,7 +7,7 @@
 // as well.
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { starteBrowser } = require('./hilfen/browser');
+const { starteBrowser, kannNicht } = require('./hilfen/browser');
 const { zustand, freiesPaar, druecke } = require('./hilfen/spiel');
 
 // A visit that touches everything the page can do.
@@ -49,25 +49,31 @@ for (const weg of ['datei', 'server']) {
       browser = await starteBrowser();
       besuch = await browser.oeffne(weg);
       await besuche(besuch.seite);
+      await browser.sammle();
     });
     after(() => browser.schliesse());
 
     test('jede Anfrage bleibt im Ordner des Spiels', () => {
-      assert.ok(besuch.anfragen.length > 10, besuch.anfragen.join('\n'));
-      const fremde = besuch.anfragen.filter((adresse) => !adresse.startsWith(besuch.adresse));
+      // The rules come embedded as a data: address, which stays in the page.
+      const fremde = besuch.anfragen.filter((adresse) => !adresse.startsWith(besuch.adresse) && !adresse.startsWith('data:'));
       assert.deepEqual(fremde, []);
+      assert.deepEqual(browser.verstoesse.filter((was) => was.startsWith('gesperrt')), []);
       if (besuch.server)
         assert.deepEqual(besuch.server.nichtGefunden, []);
     });
 
+    test('die Anfragen sind zu sehen', { skip: weg === 'datei' && kannNicht('dateiAnfragen') }, () => {
+      assert.ok(besuch.anfragen.length > 10, besuch.anfragen.join('\n'));
+    });
+
+    // The look at the storage goes past the traps, and the traps are read
+    // after it: a look that used the storage would show.
     test('nichts wird gespeichert oder gesendet', async () => {
-      const { seite } = besuch;
+      assert.deepEqual(await browser.speicher(), { eintraege: 0, datenbanken: 0, kekse: '', dienste: 0 });
+      if (browser.kontext)
+        assert.deepEqual(await browser.kontext.cookies(), []);
+      await browser.sammle();
       assert.deepEqual(browser.verstoesse, []);
-      assert.deepEqual(await browser.kontext.cookies(), []);
-      assert.equal(await seite.evaluate(() => localStorage.length + sessionStorage.length), 0);
-      assert.deepEqual(await seite.evaluate(() => indexedDB.databases()), []);
-      if (weg === 'server')
-        assert.deepEqual(await seite.evaluate(() => navigator.serviceWorker.getRegistrations()), []);
       assert.deepEqual(besuch.fehler, []);
     });
   });

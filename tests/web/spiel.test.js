@@ -5,7 +5,7 @@
 // game to the end, the colours can be changed, and a finger does it all.
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { starteBrowser } = require('./hilfen/browser');
+const { starteBrowser, kannNicht } = require('./hilfen/browser');
 const { zustand, feld, freiesPaar, steine, druecke, bildschirm, rgb, NORMAL, AUSGEWAEHLT } = require('./hilfen/spiel');
 
 const SAAT = 20260;
@@ -60,10 +60,14 @@ describe('Einstellungen und Brett', () => {
   });
 
   test('Zahlenbereich und Rechenarten gelten ab dem nächsten Spiel', async () => {
-    await waehle(seite, 'Zahlenbereich', 3);
-    await waehle(seite, 'Rechenart', 4);
+    await waehle(seite, 'Zahlenbereich', 1);
+    await waehle(seite, 'Rechenart', 2);
+    await seite.click('#BitBtn1');
     const vorher = (await zustand(seite)).aufgaben;
     assert.ok(vorher.some(([rechnung]) => !rechnung.includes('*')));
+    await waehle(seite, 'Zahlenbereich', 3);
+    await waehle(seite, 'Rechenart', 4);
+    assert.deepEqual((await zustand(seite)).aufgaben, vorher, 'das laufende Spiel bleibt');
     await seite.click('#BitBtn1');
     for (const [rechnung, ergebnis] of (await zustand(seite)).aufgaben) {
       assert.match(rechnung, /^\d+\*\d+$/);
@@ -100,14 +104,58 @@ describe('Ein ganzes Spiel mit Drücken auf das Brett', () => {
     assert.equal(steine(await zustand(seite)).length, 0);
     assert.deepEqual(await gezeigteSteine(seite), []);
   });
+
+  test('ein neues Spiel mitten im Spiel beginnt ohne Verlauf und ohne Auswahl', async () => {
+    await seite.click('#BitBtn1');
+    let paar = freiesPaar(await zustand(seite));
+    for (let spiele = 0; !paar && spiele < 30; ++spiele) {
+      await seite.click('#BitBtn1');
+      paar = freiesPaar(await zustand(seite));
+    }
+    await druecke(seite, paar[0]);
+    await druecke(seite, paar[1]);
+    const nachher = await zustand(seite);
+    const naechste = steine(nachher).find((zelle) => feld(nachher, zelle).frei);
+    await druecke(seite, naechste);
+    assert.deepEqual((await zustand(seite)).auswahl, naechste);
+    await seite.click('#ReiterSpiel');
+    assert.equal(await seite.locator('#History > div').count(), 1);
+    await seite.click('#BitBtn1');
+    const stand = await zustand(seite);
+    assert.deepEqual(stand.auswahl, [0, 0]);
+    assert.equal(stand.geloest, 0);
+    assert.equal(await seite.textContent('#Geloest'), '0 von 18 gelöst');
+    assert.equal(await seite.locator('#History > div').count(), 0);
+    assert.deepEqual(await gezeigteSteine(seite), steine(stand));
+  });
 });
+
+// The browser's colour chooser, played by the test: it notes the colour
+// it opens with and answers with the given one, as a player would.
+async function waehleFarbe(seite, knopf, farbe) {
+  await seite.evaluate((farbe) => {
+    window.__farbwahl = { echt: HTMLInputElement.prototype.showPicker, geoeffnetMit: null };
+    HTMLInputElement.prototype.showPicker = function () {
+      window.__farbwahl.geoeffnetMit = this.value;
+      this.value = farbe;
+      this.dispatchEvent(new Event('input', { bubbles: true }));
+      this.dispatchEvent(new Event('change', { bubbles: true }));
+    };
+  }, farbe);
+  await seite.click('#ReiterEinstellungen');
+  await seite.click(knopf);
+  return seite.evaluate(() => {
+    HTMLInputElement.prototype.showPicker = window.__farbwahl.echt;
+    return window.__farbwahl.geoeffnetMit;
+  });
+}
 
 describe('Farben und Tasten', () => {
   let seite;
   mitGesaeterSeite((offen) => { seite = offen; });
   before(() => seite.click('#BitBtn1'));
 
-  test('jede Maustaste wählt aus, und die Auswahl zeigt ihre Farbe', async () => {
+  test('jede Maustaste wählt aus, und die Auswahl zeigt ihre Farbe', { skip: kannNicht('andereMaustasten') }, async () => {
     const [erste] = freiesPaar(await zustand(seite));
     await druecke(seite, erste, { knopf: 'right' });
     assert.deepEqual((await zustand(seite)).auswahl, erste);
@@ -117,11 +165,13 @@ describe('Farben und Tasten', () => {
     assert.deepEqual((await bildschirm(seite)).amBrett(erste, 3, 3), NORMAL);
   });
 
-  test('die gewählten Farben gelten sofort und für das nächste Spiel', async () => {
+  test('die Farbwahl beginnt bei der Farbe, die gilt; die gewählte gilt sofort und für das nächste Spiel', async () => {
     const [erste] = freiesPaar(await zustand(seite));
     await druecke(seite, erste);
-    await seite.fill('#FarbwahlNormal', '#20c040');
-    await seite.fill('#FarbwahlAusgewaehlt', '#c02080');
+    // A browser that restores a form after a reload leaves other values in it.
+    await seite.evaluate(() => document.querySelectorAll('.farbwahl').forEach((wahl) => { wahl.value = '#000000'; }));
+    assert.equal(await waehleFarbe(seite, '#BitBtn3', '#20c040'), '#ffd0a0');
+    assert.equal(await waehleFarbe(seite, '#BitBtn4', '#c02080'), '#1060a0');
     const schirm = await bildschirm(seite);
     assert.deepEqual(schirm.amBrett(erste, 3, 3), rgb('#c02080'));
     const andere = steine(await zustand(seite)).find((zelle) => String(zelle) !== String(erste));
@@ -129,10 +179,11 @@ describe('Farben und Tasten', () => {
     await seite.click('#BitBtn1');
     const neu = steine(await zustand(seite))[0];
     assert.deepEqual((await bildschirm(seite)).amBrett(neu, 3, 3), rgb('#20c040'));
+    assert.equal(await waehleFarbe(seite, '#BitBtn3', '#ffd0a0'), '#20c040');
   });
 });
 
-describe('Mit dem Finger', () => {
+describe('Mit dem Finger', { skip: kannNicht('beruehrung') }, () => {
   let seite;
   mitGesaeterSeite((offen) => { seite = offen; },
     { hasTouch: true, isMobile: true, viewport: { width: 740, height: 360 }, deviceScaleFactor: 2 });

@@ -1,17 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
-// Debian's Chromium, headless, driven by playwright-core, with a fresh
-// profile for every start, and the game's page in it: opened from disk
+// The browser the tests play in, one of three engines, chosen by
+// KALUMBO_MOTOR: chromium (Debian's Chromium through playwright-core, the
+// default), firefox (Firefox ESR through puppeteer-core over WebDriver
+// BiDi) or webkit (WebKitGTK's MiniBrowser through WebKitWebDriver, under
+// a display). The engine starts once for a whole run; each group of tests
+// gets a fresh context in it, with the game's page opened from disk
 // (file://) or from a local web server. Every page notes the requests it
 // makes and every use of the browser's storage or ways to send data.
-const fs = require('fs');
-const os = require('os');
+//
+// The page object offers the part of Playwright's page the tests use; in
+// Chromium it is Playwright's page itself.
 const path = require('path');
 const { pathToFileURL } = require('url');
-const { chromium } = require('playwright-core');
+const { after } = require('node:test');
 const { starteServer } = require('./server');
+const { stelleFallenAuf } = require('./fallen');
+const { beobachte } = require('./seite');
 
 const ORDNER = path.resolve(process.env.KALUMBO_SEITE ?? path.join(__dirname, '../../../build-web/site'));
+const MOTOR = process.env.KALUMBO_MOTOR ?? 'chromium';
 const CHROMIUM = process.env.KALUMBO_CHROMIUM ?? '/usr/bin/chromium';
 
 const ARGUMENTE = [
@@ -24,83 +32,123 @@ const ARGUMENTE = [
   '--disable-sync',
 ];
 
-// Runs in the page before its own scripts: wraps what could store or send
-// something, so that a use shows even when nothing goes over the network.
-// Each use is reported to the test at once, also from a page that has
-// since been left.
-function stelleFallenAuf() {
-  const verstoesse = { push: (was) => window.__kalumboVerstoss(was) };
-  const umhuelle = (ziel, name, wie) => {
-    const beschreibung = Object.getOwnPropertyDescriptor(ziel, name);
-    if (!beschreibung)
-      return false;
-    const neu = { ...beschreibung };
-    if (beschreibung.get && wie !== 'setzen')
-      neu.get = function () { verstoesse.push(name); return beschreibung.get.call(this); };
-    if (beschreibung.set)
-      neu.set = function (wert) { verstoesse.push(name); beschreibung.set.call(this, wert); };
-    if (typeof beschreibung.value === 'function')
-      neu.value = function (...argumente) {
-        if (name !== 'fetch' || !String(argumente[0]).startsWith('data:'))
-          verstoesse.push(name);
-        return beschreibung.value.apply(this, argumente);
+// What an engine cannot do here, and why: a test that needs it is skipped
+// there with this reason.
+const GRENZEN = {
+  chromium: {},
+  firefox: {
+    dateiAnfragen: 'Firefox meldet die Anfragen einer file://-Seite nicht; fremde Ziele zeigt die Sperre der Seite',
+    beruehrungsgeraet: 'Firefox ahmt über WebDriver BiDi kein Gerät mit Berührung nach',
+    bruchteilpixel: 'puppeteer rundet jeden Druck auf ganze CSS-Pixel',
+  },
+  webkit: {
+    dateiAnfragen: 'WebKitGTK meldet die Anfragen einer file://-Seite nicht; fremde Ziele zeigt die Sperre der Seite',
+    beruehrung: 'WebKitWebDriver gibt Berührungen als Mausklicks weiter',
+    andereMaustasten: 'WebKitWebDriver lässt die rechte Taste mit Taste 0 los; danach meldet WebKit keinen Zeigerdruck mehr',
+    beruehrungsgeraet: 'WebKitWebDriver ahmt kein Gerät mit Berührung nach',
+    pixelverhaeltnis: 'WebKitWebDriver kann das Pixelverhältnis nicht setzen',
+    dateiwahl: 'WebKitWebDriver kann keine Datei in eine Dateiwahl geben',
+  },
+};
+if (!GRENZEN[MOTOR])
+  throw new Error(`KALUMBO_MOTOR=${MOTOR}: bekannt sind ${Object.keys(GRENZEN).join(', ')}`);
+
+// The reason why the engine cannot do it, or false where it can: for a
+// test's skip option.
+const kannNicht = (faehigkeit) => GRENZEN[MOTOR][faehigkeit] ?? false;
+
+// The modifiers with which the underlined letter presses its button, as
+// each engine leaves them to the page: Firefox keeps Alt+letter for its
+// menus, Safari's engine gives pages Control+Option+letter.
+const ZUGRIFF = { chromium: 'Alt', firefox: 'Alt+Shift', webkit: 'Control+Alt' }[MOTOR];
+
+async function starteChromium() {
+  const { chromium } = require('playwright-core');
+  const browser = await chromium.launch({ executablePath: CHROMIUM, headless: true, args: ARGUMENTE });
+  return {
+    async neu(optionen, fallen, beiVerstoss) {
+      const kontext = await browser.newContext({ viewport: { width: 553, height: 417 }, ...optionen });
+      await kontext.exposeFunction('__kalumboVerstoss', beiVerstoss);
+      await kontext.addInitScript(fallen, true);
+      let seite = null;
+      return {
+        kontext,
+        async neueSeite() {
+          seite = await kontext.newPage();
+          return seite;
+        },
+        beobachte: (anfragen, fehler) => beobachte(seite, anfragen, fehler),
+        schliesse: () => kontext.close(),
       };
-    Object.defineProperty(ziel, name, neu);
-    return true;
+    },
+    schliesse: () => browser.close(),
   };
-  for (const name of ['localStorage', 'sessionStorage', 'indexedDB', 'caches', 'fetch', 'WebSocket', 'EventSource', 'RTCPeerConnection'])
-    umhuelle(window, name) || umhuelle(Window.prototype, name);
-  umhuelle(Document.prototype, 'cookie');
-  umhuelle(XMLHttpRequest.prototype, 'open');
-  umhuelle(Navigator.prototype, 'sendBeacon');
-  if (window.ServiceWorkerContainer)
-    umhuelle(ServiceWorkerContainer.prototype, 'register');
 }
 
-// Starts a browser; options go to Playwright's context (viewport,
-// deviceScaleFactor, hasTouch).
+const STARTER = {
+  chromium: starteChromium,
+  firefox: () => require('./firefox').starteFirefox(),
+  webkit: () => require('./webkit').starteWebkit(),
+};
+
+let motor = null;
+after(async () => {
+  if (motor)
+    await (await motor).schliesse();
+});
+
+// Starts a fresh context; options as Playwright's context takes them
+// (viewport, deviceScaleFactor, hasTouch, isMobile), as far as the engine
+// can follow them.
 async function starteBrowser(optionen = {}) {
-  const profil = fs.mkdtempSync(path.join(os.tmpdir(), 'kalumbo-chromium-'));
-  const kontext = await chromium.launchPersistentContext(profil, {
-    executablePath: CHROMIUM,
-    headless: true,
-    args: ARGUMENTE,
-    viewport: { width: 553, height: 417 },
-    ...optionen,
-  });
+  motor ??= STARTER[MOTOR]();
   const verstoesse = [];
-  await kontext.exposeFunction('__kalumboVerstoss', (was) => verstoesse.push(was));
-  await kontext.addInitScript(stelleFallenAuf);
+  const offen = await (await motor).neu(optionen, stelleFallenAuf, (was) => verstoesse.push(was));
+  const ordner = offen.ordner?.(ORDNER) ?? ORDNER;
   let server = null;
+  let besuch = null;
+  let abgeholt = 0;
   return {
-    kontext,
+    kontext: offen.kontext,
     // Every use of storage or of a way to send data, in all pages so far.
     verstoesse,
     // Opens the game, 'datei' from disk or 'server' over HTTP, and waits
     // until its window is complete.
     async oeffne(weg = 'datei') {
-      let adresse = pathToFileURL(ORDNER + '/').href;
+      let adresse = pathToFileURL(ordner + '/').href;
       if (weg === 'server') {
-        server ??= await starteServer(ORDNER);
+        server ??= await starteServer(ordner);
         adresse = server.adresse;
       }
-      const seite = await kontext.newPage();
-      const anfragen = [];
-      const fehler = [];
-      seite.on('request', (anfrage) => anfragen.push(anfrage.url()));
-      seite.on('pageerror', (ausnahme) => fehler.push(String(ausnahme)));
-      seite.on('console', (meldung) => meldung.type() === 'error' && fehler.push(meldung.text()));
+      const seite = await offen.neueSeite();
+      besuch = { seite, adresse, anfragen: [], fehler: [], server };
+      offen.beobachte(besuch.anfragen, besuch.fehler);
       await seite.goto(adresse + 'index.html');
       await seite.waitForSelector('html[data-bereit]');
-      return { seite, adresse, anfragen, fehler, server };
+      return besuch;
     },
+    // Brings verstoesse, anfragen and fehler up to date where the engine
+    // reports nothing by itself; to be awaited before they are looked at.
+    async sammle() {
+      if (!besuch || !offen.ohneEreignisse)
+        return;
+      const ablage = await besuch.seite.evaluate(() => window.__kalumboAblage());
+      verstoesse.push(...ablage.verstoesse.slice(abgeholt));
+      abgeholt = ablage.verstoesse.length;
+      besuch.fehler.splice(0, Infinity, ...ablage.fehler);
+      if (server)
+        besuch.anfragen.splice(0, Infinity, ...server.angefragt
+          .filter((pfad) => pfad !== '/' + require('./webkit').FALLEN)
+          .map((pfad) => new URL(pfad, server.adresse).href));
+    },
+    // What the page keeps in the browser, looked at past the traps.
+    speicher: () => besuch.seite.evaluate(() => window.__kalumboSpeicher()),
     async schliesse() {
-      await kontext.close();
+      await offen.schliesse();
       if (server)
         await server.schliesse();
-      fs.rmSync(profil, { recursive: true, force: true });
     },
   };
 }
 
-module.exports = { starteBrowser, ORDNER };
+module.exports = { starteBrowser, ORDNER, MOTOR, ZUGRIFF, kannNicht };

@@ -74,17 +74,24 @@ const Fenster = (() => {
   // unless the focus is on a control that takes Enter itself.
   const ALT_TASTEN = { KeyN: 'BitBtn1', KeyE: 'BitBtn2', KeyH: 'BitBtn5' };
 
+  // Where the browser keeps Alt+letter for itself, its way to a page's
+  // keys does the same: Alt+Shift in Firefox, Control+Option in Safari.
+  // AltGr, which some systems report as Control+Alt, keeps its characters.
+  const zugriff = (ereignis) => !(ereignis.ctrlKey && ereignis.shiftKey) && !ereignis.getModifierState('AltGraph');
+
   function beiTaste(ereignis) {
-    if (Meldung.istOffen() || form1.classList.contains('beendet') || ereignis.ctrlKey || ereignis.metaKey)
+    if (Meldung.istOffen() || form1.classList.contains('beendet') || ereignis.metaKey)
       return;
     if (ereignis.altKey) {
       const knopf = ALT_TASTEN[ereignis.code];
-      if (knopf && !ereignis.shiftKey && !ereignis.repeat) {
+      if (knopf && zugriff(ereignis) && !ereignis.repeat) {
         ereignis.preventDefault();
         element(knopf).click();
       }
       return;
     }
+    if (ereignis.ctrlKey)
+      return;
     const fokus = document.activeElement;
     if (ereignis.key !== 'Enter' || hilfe.hidden || fokus instanceof HTMLButtonElement || fokus instanceof HTMLTextAreaElement)
       return;
