@@ -112,9 +112,9 @@ async function starteBrowser(optionen = {}) {
     kontext: offen.kontext,
     // Every use of storage or of a way to send data, in all pages so far.
     verstoesse,
-    // Opens the game, 'datei' from disk or 'server' over HTTP, and waits
-    // until its window is complete.
-    async oeffne(weg = 'datei') {
+    // Opens the game, 'datei' from disk or 'server' over HTTP, with anker
+    // ("#...") after its address, and waits until its window is complete.
+    async oeffne(weg = 'datei', anker = '') {
       let adresse = pathToFileURL(ordner + '/').href;
       if (weg === 'server') {
         server ??= await starteServer(ordner);
@@ -123,7 +123,7 @@ async function starteBrowser(optionen = {}) {
       const seite = await offen.neueSeite();
       besuch = { seite, adresse, anfragen: [], fehler: [], server };
       offen.beobachte(besuch.anfragen, besuch.fehler);
-      await seite.goto(adresse + 'index.html');
+      await seite.goto(adresse + 'index.html' + anker);
       await seite.waitForSelector('html[data-bereit]');
       return besuch;
     },
@@ -132,7 +132,7 @@ async function starteBrowser(optionen = {}) {
     async sammle() {
       if (!besuch || !offen.ohneEreignisse)
         return;
-      const ablage = await besuch.seite.evaluate(() => window.__kalumboAblage());
+      const ablage = await offen.ablage();
       verstoesse.push(...ablage.verstoesse.slice(abgeholt));
       abgeholt = ablage.verstoesse.length;
       besuch.fehler.splice(0, Infinity, ...ablage.fehler);

@@ -86,17 +86,23 @@ async function starteWebkit() {
   const sitzung = `/session/${sessionId}`;
   const befehl = (methode, pfad, koerper) => rufe(methode, sitzung + pfad, koerper);
 
+  // The page's notes of every document so far, brought along by every
+  // script run: a reload from file:// empties the tab's name.
+  const ablagen = new Map();
   const auswerten = async (quelle, argumente) => {
     const antwort = await befehl('POST', '/execute/async', {
       script: `const fertig = arguments[arguments.length - 1];
         const argumente = Array.prototype.slice.call(arguments, 0, -1);
         Promise.resolve().then(() => (${quelle})(...argumente)).then(
-          (wert) => fertig({ wert: wert === undefined ? null : wert }),
+          (wert) => fertig({ wert: wert === undefined ? null : wert, seite: performance.timeOrigin,
+            ablage: typeof window.__kalumboAblage === 'function' ? window.__kalumboAblage() : null }),
           (fehler) => fertig({ fehler: String(fehler && fehler.stack || fehler) }));`,
       args: argumente,
     });
     if ('fehler' in antwort)
       throw new Error(antwort.fehler);
+    if (antwort.ablage)
+      ablagen.set(antwort.seite, antwort.ablage);
     return antwort.wert;
   };
   const zeiger = (art, x, y, knopf) => befehl('POST', '/actions', {
@@ -133,6 +139,7 @@ async function starteWebkit() {
     async neu({ viewport = { width: 553, height: 417 } } = {}, fallen) {
       await befehl('POST', '/url', { url: 'about:blank' });
       await auswerten('() => { window.name = ""; }', []);
+      ablagen.clear();
       await setzeGroesse(viewport.width, viewport.height);
       const motor = {
         name: 'WebKitGTK',
@@ -166,6 +173,11 @@ async function starteWebkit() {
         },
         // Requests, errors and uses come from the page's own notes.
         ohneEreignisse: true,
+        async ablage() {
+          await auswerten('() => null', []);
+          const alle = [...ablagen.values()];
+          return { verstoesse: alle.flatMap((ablage) => ablage.verstoesse), fehler: alle.flatMap((ablage) => ablage.fehler) };
+        },
         beobachte() {},
         async schliesse() {
           await befehl('POST', '/url', { url: 'about:blank' });
