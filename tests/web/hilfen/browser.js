@@ -40,6 +40,7 @@ const GRENZEN = {
     dateiAnfragen: 'Firefox meldet die Anfragen einer file://-Seite nicht; fremde Ziele zeigt die Sperre der Seite',
     beruehrungsgeraet: 'Firefox ahmt über WebDriver BiDi kein Gerät mit Berührung nach',
     bruchteilpixel: 'puppeteer rundet jeden Druck auf ganze CSS-Pixel',
+    chromiumProtokoll: 'Chromiums eigenes Protokoll (CDP) gibt es nur in Chromium',
   },
   webkit: {
     dateiAnfragen: 'WebKitGTK meldet die Anfragen einer file://-Seite nicht; fremde Ziele zeigt die Sperre der Seite',
@@ -47,7 +48,7 @@ const GRENZEN = {
     andereMaustasten: 'WebKitWebDriver lässt die rechte Taste mit Taste 0 los; danach meldet WebKit keinen Zeigerdruck mehr',
     beruehrungsgeraet: 'WebKitWebDriver ahmt kein Gerät mit Berührung nach',
     pixelverhaeltnis: 'WebKitWebDriver kann das Pixelverhältnis nicht setzen',
-    dateiwahl: 'WebKitWebDriver kann keine Datei in eine Dateiwahl geben',
+    chromiumProtokoll: 'Chromiums eigenes Protokoll (CDP) gibt es nur in Chromium',
   },
 };
 if (!GRENZEN[MOTOR])

@@ -72,6 +72,40 @@ function baueSeite(motor) {
     return { x: rahmen.x + rahmen.width / 2, y: rahmen.y + rahmen.height / 2 };
   }
 
+  // The next file choice the page opens goes to the test: the file input
+  // is held instead of showing the browser's dialog.
+  async function dateiwahl(timeout) {
+    await auswerten(() => {
+      const echt = { click: HTMLInputElement.prototype.click, showPicker: HTMLInputElement.prototype.showPicker };
+      window.__kalumboDateiwahl = null;
+      for (const name of Object.keys(echt))
+        HTMLInputElement.prototype[name] = function (...argumente) {
+          if (this.type !== 'file')
+            return echt[name].apply(this, argumente);
+          Object.assign(HTMLInputElement.prototype, echt);
+          window.__kalumboDateiwahl = this;
+          return undefined;
+        };
+    });
+    // Asked again and again from here: a wait inside the page would hold
+    // back the press that opens the choice, where commands queue.
+    for (const ende = Date.now() + timeout; !(await auswerten(() => window.__kalumboDateiwahl !== null));) {
+      if (Date.now() > ende)
+        throw new Error(`waitForEvent('filechooser'): nach ${timeout} ms keine Dateiwahl`);
+      await new Promise((weiter) => setTimeout(weiter, 20));
+    }
+    return {
+      setFiles: ({ name, mimeType, buffer }) => auswerten((name, art, inhalt) => {
+        const uebergabe = new DataTransfer();
+        uebergabe.items.add(new File([new Uint8Array(inhalt)], name, { type: art }));
+        const wahl = window.__kalumboDateiwahl;
+        wahl.files = uebergabe.files;
+        wahl.dispatchEvent(new Event('input', { bubbles: true }));
+        wahl.dispatchEvent(new Event('change', { bubbles: true }));
+      }, name, mimeType, [...buffer]),
+    };
+  }
+
   const keyboard = {
     down: (taste) => motor.tasten([['runter', taste]]),
     up: (taste) => motor.tasten([['hoch', taste]]),
@@ -126,7 +160,11 @@ function baueSeite(motor) {
     screenshot: () => motor.bildschirmfoto(),
     setViewportSize: ({ width, height }) => motor.setzeGroesse(width, height),
     // 'load': the next document in this tab is loaded, as after a reload.
+    // 'filechooser': the page opens a file choice; the test, not a dialog,
+    // then hands it the files.
     async waitForEvent(art, { timeout = WARTEZEIT_MS } = {}) {
+      if (art === 'filechooser')
+        return dateiwahl(timeout);
       if (art !== 'load')
         throw new Error(`waitForEvent('${art}') gibt es in ${motor.name} nicht`);
       const vorher = motor.dokument;

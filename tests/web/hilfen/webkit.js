@@ -84,7 +84,13 @@ async function starteWebkit() {
     },
   });
   const sitzung = `/session/${sessionId}`;
-  const befehl = (methode, pfad, koerper) => rufe(methode, sitzung + pfad, koerper);
+  // One command after the other, in the order they were given.
+  let zuletzt = Promise.resolve();
+  const befehl = (methode, pfad, koerper) => {
+    const antwort = zuletzt.then(() => rufe(methode, sitzung + pfad, koerper));
+    zuletzt = antwort.catch(() => {});
+    return antwort;
+  };
 
   // The page's notes of every document so far, brought along by every
   // script run: a reload from file:// empties the tab's name.
