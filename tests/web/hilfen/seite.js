@@ -24,20 +24,31 @@ function baueSeite(motor) {
   const auswerten = (fn, ...argumente) => motor.auswerten(quelle(fn), argumente);
 
   // Waits in the page until the function answers something true, and
-  // returns it.
+  // returns it. A page left meanwhile is asked again in the next one.
   async function waitForFunction(fn, arg, { timeout = WARTEZEIT_MS } = {}) {
-    const ergebnis = await motor.auswerten(`async (pruefe, arg, frist) => {
-      const ende = performance.now() + frist;
-      for (;;) {
-        const antwort = await (${quelle(fn)})(arg);
-        if (antwort) return { antwort };
-        if (performance.now() > ende) return null;
+    const ende = Date.now() + timeout;
+    for (;;) {
+      let ergebnis = null;
+      try {
+        ergebnis = await motor.auswerten(`async (arg, frist) => {
+          const ende = performance.now() + frist;
+          for (;;) {
+            const antwort = await (${quelle(fn)})(arg);
+            if (antwort) return { antwort };
+            if (performance.now() > ende) return null;
+            await new Promise((weiter) => setTimeout(weiter, 20));
+          }
+        }`, [arg ?? null, Math.max(0, ende - Date.now())]);
+      } catch (fehler) {
+        if (Date.now() > ende)
+          throw fehler;
         await new Promise((weiter) => setTimeout(weiter, 20));
+        continue;
       }
-    }`, [null, arg ?? null, timeout]);
-    if (ergebnis === null)
-      throw new Error(`waitForFunction: nach ${timeout} ms nicht erfüllt: ${quelle(fn)}`);
-    return ergebnis.antwort;
+      if (ergebnis === null)
+        throw new Error(`waitForFunction: nach ${timeout} ms nicht erfüllt: ${quelle(fn)}`);
+      return ergebnis.antwort;
+    }
   }
 
   const ZUSTAENDE = {
@@ -180,6 +191,8 @@ function baueSeite(motor) {
         await new Promise((weiter) => setTimeout(weiter, 20));
       }
     },
+    // Loads the page again and waits for it, as Playwright's reload does.
+    reload: () => Promise.all([seite.waitForEvent('load'), auswerten(() => { setTimeout(() => location.reload()); })]),
     // Loads the address and notes its document, from which the next load
     // is told apart.
     async goto(adresse) {
