@@ -163,7 +163,11 @@ async function starteWebkit() {
         tippe: () => {
           throw new Error('WebKitWebDriver gibt Berührungen als Maus weiter');
         },
-        bildschirmfoto: async () => Buffer.from(await befehl('GET', '/screenshot'), 'base64'),
+        // After two frames: the last change has then reached the screen.
+        async bildschirmfoto() {
+          await auswerten('() => new Promise((weiter) => requestAnimationFrame(() => requestAnimationFrame(weiter)))', []);
+          return Buffer.from(await befehl('GET', '/screenshot'), 'base64');
+        },
         setzeGroesse,
         gehe: (adresse) => befehl('POST', '/url', { url: adresse }),
       };
