@@ -39,7 +39,7 @@ const GRENZEN = {
   firefox: {
     dateiAnfragen: 'Firefox meldet die Anfragen einer file://-Seite nicht; fremde Ziele zeigt die Sperre der Seite',
     beruehrungsgeraet: 'Firefox ahmt über WebDriver BiDi kein Gerät mit Berührung nach',
-    bruchteilpixel: 'puppeteer rundet jeden Druck auf ganze CSS-Pixel',
+    bruchteilpixel: 'WebDriver BiDi nimmt für einen Druck nur ganze CSS-Pixel',
     chromiumProtokoll: 'Chromiums eigenes Protokoll (CDP) gibt es nur in Chromium',
   },
   webkit: {
