@@ -38,7 +38,6 @@ const GRENZEN = {
   chromium: {},
   firefox: {
     dateiAnfragen: 'Firefox meldet die Anfragen einer file://-Seite nicht; fremde Ziele zeigt die Sperre der Seite',
-    beruehrungsgeraet: 'Firefox ahmt über WebDriver BiDi kein Gerät mit Berührung nach',
     bruchteilpixel: 'WebDriver BiDi nimmt für einen Druck nur ganze CSS-Pixel',
     chromiumProtokoll: 'Chromiums eigenes Protokoll (CDP) gibt es nur in Chromium',
   },
@@ -46,7 +45,6 @@ const GRENZEN = {
     dateiAnfragen: 'WebKitGTK meldet die Anfragen einer file://-Seite nicht; fremde Ziele zeigt die Sperre der Seite',
     beruehrung: 'WebKitWebDriver gibt Berührungen als Mausklicks weiter',
     andereMaustasten: 'WebKitWebDriver lässt die rechte Taste mit Taste 0 los; danach meldet WebKit keinen Zeigerdruck mehr',
-    beruehrungsgeraet: 'WebKitWebDriver ahmt kein Gerät mit Berührung nach',
     pixelverhaeltnis: 'WebKitWebDriver kann das Pixelverhältnis nicht setzen',
     chromiumProtokoll: 'Chromiums eigenes Protokoll (CDP) gibt es nur in Chromium',
   },
