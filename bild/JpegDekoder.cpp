@@ -49,7 +49,7 @@ struct TStueckquelle {
 };
 
 enum class TStufe { Anfang, Kopf, Start, Zeilen };
-enum class TStand { Wartet, Fertig, Gescheitert };
+using TStand = TJpegStueckweise::TStand;
 
 // All one decoding needs. Nothing here has a destructor: when the library
 // fails it jumps straight back to the step that started it.
@@ -81,8 +81,27 @@ void SpringeZurueck(j_common_ptr Info)
     std::longjmp(Fehler->Ruecksprung, 1);
 }
 
-// The game shows its own message; the library writes nothing anywhere.
+// The game shows its own message with the library's code; the library
+// writes nothing anywhere and needs no texts of its own (which keeps them
+// and their formatting out of the browser's decoder).
 void Schweige(j_common_ptr) {}
+
+void Vermerke(j_common_ptr Info, int Stufe)
+{
+    if (Stufe < 0)
+        ++Info->err->num_warnings;
+}
+
+void Formuliere(j_common_ptr, char* Puffer)
+{
+    Puffer[0] = '\0';
+}
+
+void SetzeZurueck(j_common_ptr Info)
+{
+    Info->err->num_warnings = 0;
+    Info->err->msg_code = 0;
+}
 
 // Called by the library as it works through the rows of each scan.
 void BegrenzeArbeit(j_common_ptr Allgemein)
@@ -254,16 +273,25 @@ private:
 
 void Verwalte(TDekodierung& D)
 {
-    D.Info.err = jpeg_std_error(&D.Fehler.Basis);
-    D.Fehler.Basis.error_exit = SpringeZurueck;
-    D.Fehler.Basis.output_message = Schweige;
+    jpeg_error_mgr& Fehler = D.Fehler.Basis;
+    Fehler = jpeg_error_mgr{};
+    Fehler.error_exit = SpringeZurueck;
+    Fehler.emit_message = Vermerke;
+    Fehler.output_message = Schweige;
+    Fehler.format_message = Formuliere;
+    Fehler.reset_error_mgr = SetzeZurueck;
+    D.Info.err = &Fehler;
+}
+
+std::string Fehlermeldung(const TDekodierung& D)
+{
+    return "JPEG-Fehlernr. " + std::to_string(D.Fehler.Basis.msg_code);
 }
 
 [[noreturn]] void Scheitere(TDekodierung& D)
 {
-    const int Code = D.Fehler.Basis.msg_code;
     jpeg_destroy_decompress(&D.Info);
-    throw TBildFehler("JPEG-Fehlernr. " + std::to_string(Code));
+    throw TBildFehler(Fehlermeldung(D));
 }
 
 // Room for the largest visible region; SchneideZu cuts it to the picture's.
@@ -328,8 +356,8 @@ struct TJpegStueckweise::TZustand {
     TDekodierung D{};
     TStueckquelle Quelle;
     TPixelbild Bild;
-    bool Gescheitert = false;
-    bool Fertig = false;
+    TStand Stand = TStand::Wartet;
+    std::string Meldung;
 };
 
 TJpegStueckweise::TJpegStueckweise() : Zustand(std::make_unique<TZustand>())
@@ -345,16 +373,14 @@ TJpegStueckweise::~TJpegStueckweise()
     jpeg_destroy_decompress(&Zustand->D.Info);
 }
 
-bool TJpegStueckweise::Nimm(const std::uint8_t* Stueck, std::size_t Laenge, bool Letztes)
+TJpegStueckweise::TStand TJpegStueckweise::Nimm(const std::uint8_t* Stueck, std::size_t Laenge, bool Letztes)
 {
-    TDekodierung& D = Zustand->D;
-    if (Zustand->Gescheitert)
-        Scheitere(D);
-    if (Zustand->Fertig)
-        return true;
+    if (Zustand->Stand != TStand::Wartet)
+        return Zustand->Stand;
 
     // What the library has taken goes, what it skipped is left out, the
     // rest comes behind what it has not taken yet.
+    TDekodierung& D = Zustand->D;
     TStueckquelle& Quelle = Zustand->Quelle;
     if (D.Stufe != TStufe::Anfang) {
         const std::size_t Genommen = Quelle.Puffer.size() - D.Stueckleser.bytes_in_buffer;
@@ -369,24 +395,28 @@ bool TJpegStueckweise::Nimm(const std::uint8_t* Stueck, std::size_t Laenge, bool
     D.Stueckleser.next_input_byte = Quelle.Puffer.data();
     D.Stueckleser.bytes_in_buffer = Quelle.Puffer.size();
 
-    switch (Schreite(&D)) {
-    case TStand::Wartet:
-        return false;
-    case TStand::Fertig:
-        Zustand->Fertig = true;
+    Zustand->Stand = Schreite(&D);
+    if (Zustand->Stand == TStand::Fertig)
         SchneideZu(D, Zustand->Bild);
+    if (Zustand->Stand == TStand::Gescheitert)
+        Zustand->Meldung = Fehlermeldung(D);
+    if (Zustand->Stand != TStand::Wartet) {
+        // The library's memory goes back at once; the rows below the
+        // visible region are never read.
+        Quelle.Puffer = {};
         jpeg_destroy_decompress(&D.Info);
-        return true;
-    case TStand::Gescheitert:
-        break;
     }
-    Zustand->Gescheitert = true;
-    Scheitere(D);
+    return Zustand->Stand;
 }
 
 const TPixelbild& TJpegStueckweise::Bild() const
 {
     return Zustand->Bild;
+}
+
+const std::string& TJpegStueckweise::Meldung() const
+{
+    return Zustand->Meldung;
 }
 
 } // namespace kalumbo

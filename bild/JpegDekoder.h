@@ -31,22 +31,27 @@ TPixelbild DekodiereJpeg(const std::uint8_t* Daten, std::size_t Laenge);
 
 // Decodes a picture that arrives in pieces, such as a file the browser
 // reads slice by slice: it asks for no piece beyond the visible rows. The
-// outcome is the one the decoders above give for the same bytes.
+// outcome is the one the decoders above give for the same bytes; it is
+// handed back rather than thrown, for callers that cannot catch.
 class TJpegStueckweise {
 public:
+    enum class TStand { Wartet, Fertig, Gescheitert };
+
     TJpegStueckweise();
     ~TJpegStueckweise();
     TJpegStueckweise(const TJpegStueckweise&) = delete;
     TJpegStueckweise& operator=(const TJpegStueckweise&) = delete;
 
     // Takes the next piece of the file (copied; Letztes when the file ends
-    // with it). True once the visible region is decoded, false while it
-    // needs the next piece. A picture the decoder cannot read ends in
-    // TBildFehler, here or at any later call.
-    bool Nimm(const std::uint8_t* Stueck, std::size_t Laenge, bool Letztes);
+    // with it). Wartet while it needs the next piece; Fertig once the
+    // visible region is decoded, Gescheitert when the picture cannot be
+    // read, and so at every later call.
+    TStand Nimm(const std::uint8_t* Stueck, std::size_t Laenge, bool Letztes);
 
-    // The visible region, once Nimm has returned true.
+    // The visible region, once Fertig.
     const TPixelbild& Bild() const;
+    // Why not, once Gescheitert: the message a TBildFehler above has.
+    const std::string& Meldung() const;
 
 private:
     struct TZustand;

@@ -35,27 +35,15 @@ Sanitizer="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
 # The fuzzer can only steer by branches it sees. The installed JPEG library
 # is not instrumented, so the script builds the same Debian source of it
 # once with the fuzzer's instrumentation (and without its assembler parts,
-# which no sanitizer could look into) into $Bau/jpeg/. It fetches the
-# source with apt-get, through a source list of its own that leaves the
-# system's alone. When that fails, the fuzzer runs against the installed
-# library and steers only by the game's own code.
+# which no sanitizer could look into) into $Bau/jpeg/, from the source
+# scripts/jpeg-quelle.sh fetches. When that fails, the fuzzer runs against
+# the installed library and steers only by the game's own code.
 jpeg_bibliothek() {
   local Ort=$PWD/$Bau/jpeg
   [ -f "$Ort/fertig" ] && return 0
-  rm -rf "$Ort"
-  mkdir -p "$Ort/apt/lists/partial" "$Ort/apt/cache/archives/partial" "$Ort/include"
-  local Version
-  Version=$(dpkg-query -W -f='${source:Version}' libjpeg62-turbo)
-  cat >"$Ort/apt/sources.list" <<LISTE
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security bookworm-security main
-LISTE
-  local Apt=(-o "Dir::Etc::SourceList=$Ort/apt/sources.list" -o Dir::Etc::SourceParts=/nonexistent
-    -o "Dir::State::Lists=$Ort/apt/lists" -o "Dir::Cache=$Ort/apt/cache")
-  apt-get -qq "${Apt[@]}" update &&
-    (cd "$Ort" && apt-get -qq "${Apt[@]}" source --download-only "libjpeg-turbo=$Version") &&
-    # apt-get has checked the files against the signed source index.
-    (cd "$Ort" && dpkg-source -x --no-check ./*.dsc quelle >/dev/null) &&
+  rm -rf "$Ort/bau" "$Ort/include"
+  mkdir -p "$Ort/include"
+  scripts/jpeg-quelle.sh "$Ort" &&
     cmake -S "$Ort/quelle" -B "$Ort/bau" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
       -DENABLE_SHARED=OFF -DWITH_SIMD=0 -DWITH_TURBOJPEG=0 -DCMAKE_C_FLAGS="$Sanitizer" >/dev/null &&
     cmake --build "$Ort/bau" --target jpeg-static --parallel "$(nproc)" >/dev/null &&

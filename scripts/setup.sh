@@ -25,6 +25,7 @@ PAKETE_TEST=(
 PAKETE_WEB=(
   cmake make googletest emscripten chromium python3-fonttools fonts-liberation
   firefox-esr webkit2gtk-driver xvfb xauth
+  dpkg-dev # dpkg-source unpacks the JPEG library's source for the page's decoder
 )
 
 missing_packages() {

@@ -54,24 +54,25 @@ TAusgang InStuecken(const std::vector<std::uint8_t>& Jpeg, std::size_t Stueckgro
 {
     TAusgang Ausgang;
     TJpegStueckweise Dekoder;
-    try {
-        bool Fertig = false;
-        do {
-            const std::size_t Laenge = std::min(Stueckgroesse, Jpeg.size() - Ausgang.Gelesen);
-            const bool Letztes = Ausgang.Gelesen + Laenge == Jpeg.size();
-            Fertig = Dekoder.Nimm(Jpeg.data() + Ausgang.Gelesen, Laenge, Letztes);
-            Ausgang.Gelesen += Laenge;
-            if (!Fertig && Letztes) {
-                Ausgang.Meldung = "wartet nach dem letzten Stück";
-                return Ausgang;
-            }
-        } while (!Fertig);
-        Ausgang.Breite = Dekoder.Bild().Breite;
-        Ausgang.Hoehe = Dekoder.Bild().Hoehe;
-        Ausgang.Rgb = Dekoder.Bild().Rgb;
-    } catch (const TBildFehler& Fehler) {
-        Ausgang.Meldung = Fehler.what();
+    using TStand = TJpegStueckweise::TStand;
+    TStand Stand = TStand::Wartet;
+    for (bool Letztes = false; Stand == TStand::Wartet;) {
+        if (Letztes) {
+            Ausgang.Meldung = "wartet nach dem letzten Stück";
+            return Ausgang;
+        }
+        const std::size_t Laenge = std::min(Stueckgroesse, Jpeg.size() - Ausgang.Gelesen);
+        Letztes = Ausgang.Gelesen + Laenge == Jpeg.size();
+        Stand = Dekoder.Nimm(Jpeg.data() + Ausgang.Gelesen, Laenge, Letztes);
+        Ausgang.Gelesen += Laenge;
     }
+    if (Stand == TStand::Gescheitert) {
+        Ausgang.Meldung = Dekoder.Meldung();
+        return Ausgang;
+    }
+    Ausgang.Breite = Dekoder.Bild().Breite;
+    Ausgang.Hoehe = Dekoder.Bild().Hoehe;
+    Ausgang.Rgb = Dekoder.Bild().Rgb;
     return Ausgang;
 }
 

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // Own pictures: dropped onto the board, or chosen after a long press on a
-// "Hintergrund" item; used from the next game for that item only, grey
-// beyond a smaller picture; a file that is no picture is reported in the
-// game's message box and the game goes on.
+// "Hintergrund" item; decoded as the desktop game decodes them, by the
+// game's own decoder, which the page loads with the first own picture;
+// used from the next game for that item only, grey beyond a smaller
+// picture; a file the decoder cannot read is reported in the game's
+// message box with the desktop's error number, and the game goes on.
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { starteBrowser } = require('./hilfen/browser');
 const { zustand, freiesPaar, druecke, bildschirm } = require('./hilfen/spiel');
+const { grauesJpeg } = require('./hilfen/jpeg');
 
 const GRUEN = [0, 160, 0];
 const ROT = [220, 0, 0];
@@ -32,6 +35,55 @@ const lasseFallen = (seite, inhalt, name) => seite.evaluate(({ inhalt, name }) =
     brett.dispatchEvent(new DragEvent(art, { dataTransfer: uebergabe, bubbles: true, cancelable: true }));
 }, { inhalt, name });
 
+// Drops a file while the item of that index is chosen, and waits until
+// the item has taken it or a message has come.
+async function uebergib(seite, index, inhalt, name) {
+  await seite.check(`input[name=Bildwahl][value="${index}"]`);
+  await seite.evaluate((index) => { window.bildVorher = Bilder.fuerItem(index); }, index);
+  await lasseFallen(seite, [...inhalt], name);
+  await seite.waitForFunction((index) => Bilder.fuerItem(index) !== window.bildVorher || Meldung.istOffen(), index);
+}
+
+// The picture the item holds, as width, height and R, G, B of each pixel.
+const gehalten = (seite, index) => seite.evaluate((index) => {
+  const bild = Bilder.fuerItem(index);
+  const leinwand = new OffscreenCanvas(bild.width, bild.height);
+  const maler = leinwand.getContext('2d');
+  maler.drawImage(bild, 0, 0);
+  const rgba = maler.getImageData(0, 0, bild.width, bild.height).data;
+  let rgb = '';
+  for (let i = 0; i < rgba.length; i += 4)
+    rgb += String.fromCharCode(rgba[i], rgba[i + 1], rgba[i + 2]);
+  return { breite: bild.width, hoehe: bild.height, rgb: btoa(rgb) };
+}, index);
+
+// The greys of the test pictures' blocks: no two neighbours alike, and a
+// block moved by a row or a column shows.
+const muster = (spalte, zeile) => 40 + ((spalte * 37 + zeile * 91) % 180);
+
+// Pixels of the held picture that differ from the pattern, among the
+// first rows (all when not given).
+function abweichungen({ breite, hoehe, rgb }, zeilen = hoehe) {
+  const bytes = Buffer.from(rgb, 'base64');
+  let anzahl = 0;
+  for (let y = 0; y < zeilen; ++y)
+    for (let x = 0; x < breite; ++x)
+      for (let kanal = 0; kanal < 3; ++kanal)
+        anzahl += bytes[(y * breite + x) * 3 + kanal] !== muster(x >> 3, y >> 3);
+  return anzahl;
+}
+
+async function neuesSpielMitFreiemPaar(seite, bild) {
+  await seite.check(`input[name=Bildwahl][value="${bild}"]`);
+  // A deal may leave no pair free from the start.
+  for (;;) {
+    await seite.click('#BitBtn1');
+    const stand = await zustand(seite);
+    if (freiesPaar(stand))
+      return stand;
+  }
+}
+
 const aehnlich = (farbe, soll) => farbe.every((wert, i) => Math.abs(wert - soll[i]) <= 8);
 
 async function neuesSpielMit(seite, bild) {
@@ -42,15 +94,26 @@ async function neuesSpielMit(seite, bild) {
 
 describe('Eigene Bilder', () => {
   let browser, seite;
+  let besuch;
   before(async () => {
     browser = await starteBrowser({ hasTouch: true });
-    ({ seite } = await browser.oeffne());
+    besuch = await browser.oeffne();
+    ({ seite } = besuch);
   });
   after(() => browser.schliesse());
 
-  test('ein aufs Brett gezogenes Bild gilt ab dem nächsten Spiel, grau daneben', async () => {
+  test('ein aufs Brett gezogenes Bild gilt ab dem nächsten Spiel, grau daneben; erst mit ihm kommt der Dekoder', async () => {
+    const dekoderGeladen = async () => {
+      await browser.sammle();
+      const angefragt = besuch.anfragen.some((adresse) => adresse.endsWith('/dekoder.js'));
+      const da = await seite.evaluate(() => typeof ErzeugeDekoder === 'function');
+      assert.equal(angefragt, da);
+      return da;
+    };
+    assert.equal(await dekoderGeladen(), false);
     await lasseFallen(seite, await jpeg(seite, 200, 120, GRUEN), 'wiese.jpg');
     await seite.waitForFunction(() => Bilder.hatEigenes(0));
+    assert.equal(await dekoderGeladen(), true);
     const schirm = await neuesSpielMit(seite, 0);
     // In "innen" the cells (1,1), (3,2), (1,3) and (7,1) hold no tile.
     assert.ok(aehnlich(schirm.amBrett([1, 1], 10, 10), GRUEN));
@@ -65,12 +128,42 @@ describe('Eigene Bilder', () => {
     assert.ok(aehnlich((await neuesSpielMit(seite, 0)).amBrett([1, 1], 10, 10), GRUEN));
   });
 
-  test('eine kaputte Datei meldet sich, und das Spiel geht weiter', async () => {
-    const vorher = await zustand(seite);
-    await lasseFallen(seite, [...Buffer.from('Das ist kein Bild.')], 'kaputt.jpg');
+  test('ein eigenes Bild zeigt die Pixel, die das Spiel auf dem Desktop zeigt, oben links bis 400 x 400', async () => {
+    // Upright: all its width, the top 400 rows.
+    await uebergib(seite, 1, grauesJpeg(264, 520, muster), 'hochkant.jpg');
+    const hochkant = await gehalten(seite, 1);
+    assert.deepEqual([hochkant.breite, hochkant.hoehe], [264, 400]);
+    assert.equal(abweichungen(hochkant), 0);
+    // Wider and taller than the board.
+    await uebergib(seite, 1, grauesJpeg(1000, 608, muster), 'quer.jpg');
+    const quer = await gehalten(seite, 1);
+    assert.deepEqual([quer.breite, quer.hoehe], [400, 400]);
+    assert.equal(abweichungen(quer), 0);
+    assert.ok(!(await seite.isVisible('#Meldung')));
+  });
+
+  test('eine abgeschnittene Datei gilt, soweit sie reicht, wie auf dem Desktop', async () => {
+    const ganz = grauesJpeg(1000, 608, muster);
+    await uebergib(seite, 1, ganz.subarray(0, Math.floor(ganz.length * 0.4)), 'halb.jpg');
+    assert.ok(!(await seite.isVisible('#Meldung')));
+    const halb = await gehalten(seite, 1);
+    assert.deepEqual([halb.breite, halb.hoehe], [400, 400]);
+    // The cut lies after the first fifth of the rows.
+    assert.equal(abweichungen(halb, 120), 0);
+  });
+
+  test('eine kaputte Datei meldet sich mit ihrem Namen und der Fehlernummer des Desktops, und das Spiel geht weiter', async () => {
+    const vorher = await neuesSpielMitFreiemPaar(seite, 0);
+    // A PNG under a JPEG's name: the desktop's decoder finds no JPEG start.
+    const png = await seite.evaluate(async () => {
+      const leinwand = new OffscreenCanvas(40, 30);
+      leinwand.getContext('2d').fillRect(0, 0, 40, 30);
+      return [...new Uint8Array(await (await leinwand.convertToBlob({ type: 'image/png' })).arrayBuffer())];
+    });
+    await lasseFallen(seite, png, 'kaputt.jpg');
     await seite.waitForSelector('#Meldung', { state: 'visible' });
     assert.equal(await seite.textContent('#MeldungTitel'), 'Rechen-Kalumbo');
-    assert.equal(await seite.textContent('#MeldungText'), 'Die Datei kaputt.jpg ist kein lesbares Bild.');
+    assert.equal(await seite.textContent('#MeldungText'), 'Die Datei kaputt.jpg ist kein lesbares Bild: JPEG-Fehlernr. 53.');
     // The box is modal: the board takes no press meanwhile.
     await seite.mouse.click(30, 200);
     assert.deepEqual(await zustand(seite), vorher);
@@ -107,7 +200,7 @@ describe('Eigene Bilder', () => {
     ]);
     await dateiwahl.setFiles({ name: 'notiz.jpg', mimeType: 'image/jpeg', buffer: Buffer.from('kein Bild') });
     await seite.waitForSelector('#Meldung', { state: 'visible' });
-    assert.equal(await seite.textContent('#MeldungText'), 'Die Datei notiz.jpg ist kein lesbares Bild.');
+    assert.equal(await seite.textContent('#MeldungText'), 'Die Datei notiz.jpg ist kein lesbares Bild: JPEG-Fehlernr. 53.');
     await seite.keyboard.press('Escape');
     assert.ok(!(await seite.isVisible('#Meldung')));
     assert.ok(await seite.isChecked('input[name=Bildwahl][value="3"]'));

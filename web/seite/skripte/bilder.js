@@ -5,7 +5,6 @@
 // held for the visit. Of an own picture only the top-left 400 x 400
 // pixels are kept, the only ones the board ever shows.
 const Bilder = (() => {
-  const SEITE = 400;
   const eingebaute = [1, 2, 3, 4].map((nummer) => document.getElementById('Image' + nummer));
   const eigene = [null, null, null, null];
 
@@ -14,17 +13,83 @@ const Bilder = (() => {
     return eigene[index] ?? eingebaute[index];
   }
 
-  // Reads a picture file for the item. A file the browser cannot decode
-  // is refused with a message, and the item keeps the picture it had.
-  async function uebernimm(index, datei) {
-    let ganz;
+  // The game's own picture decoder, a script of its own that comes with
+  // the first own picture: the start does not wait for it. An instance
+  // whose memory a large picture has grown is let go after it.
+  const DEKODER_SPEICHER = 32 * 1024 * 1024;
+  let dekoder = null;
+  function holeDekoder() {
+    dekoder ??= new Promise((fertig, fehler) => {
+      if (typeof ErzeugeDekoder === 'function')
+        return fertig(ErzeugeDekoder());
+      const skript = document.createElement('script');
+      skript.src = 'dekoder.js';
+      skript.onload = () => fertig(ErzeugeDekoder());
+      skript.onerror = () => fehler(new Error('Die Datei dekoder.js kann nicht geladen werden'));
+      document.head.append(skript);
+    }).catch((fehler) => {
+      dekoder = null;
+      throw fehler;
+    });
+    return dekoder;
+  }
+
+  // The file in slices, growing from the first: a baseline photo's visible
+  // rows lie in its first few hundred kilobytes, and nothing after them
+  // is read.
+  const ERSTES_STUECK = 64 * 1024;
+  const GROESSTES_STUECK = 1024 * 1024;
+
+  // Decodes the top-left 400 x 400 pixels of a file into a picture, as
+  // the desktop game decodes a picture file beside it.
+  async function dekodiere(datei) {
+    const modul = await holeDekoder();
+    const dekodierung = modul._kalumbo_dekodierung_neu();
+    let abgebrochen = false;
     try {
-      ganz = await createImageBitmap(datei);
-    } catch {
-      throw new Error(`Die Datei ${datei.name} ist kein lesbares Bild`);
+      let stand = 0;
+      for (let anfang = 0, laenge = ERSTES_STUECK; stand === 0; anfang += laenge, laenge = Math.min(2 * laenge, GROESSTES_STUECK)) {
+        let stueck;
+        try {
+          stueck = new Uint8Array(await datei.slice(anfang, anfang + laenge).arrayBuffer());
+        } catch {
+          throw new Error(`Datei ${datei.name} kann nicht geöffnet werden`);
+        }
+        modul.HEAPU8.set(stueck, modul._kalumbo_dekodierung_platz(dekodierung, stueck.length));
+        stand = modul._kalumbo_dekodierung_nimm(dekodierung, anfang + laenge >= datei.size ? 1 : 0);
+      }
+      if (stand !== 1) {
+        const meldung = modul.UTF8ToString(modul._kalumbo_dekodierung_meldung(dekodierung));
+        throw new Error(`Die Datei ${datei.name} ist kein lesbares Bild: ${meldung}`);
+      }
+      const breite = modul._kalumbo_dekodierung_breite(dekodierung);
+      const hoehe = modul._kalumbo_dekodierung_hoehe(dekodierung);
+      const rgb = modul.HEAPU8.subarray(modul._kalumbo_dekodierung_pixel(dekodierung));
+      const pixel = new ImageData(breite, hoehe);
+      for (let i = 0, j = 0; j < pixel.data.length; i += 3, j += 4) {
+        pixel.data[j] = rgb[i];
+        pixel.data[j + 1] = rgb[i + 1];
+        pixel.data[j + 2] = rgb[i + 2];
+        pixel.data[j + 3] = 255;
+      }
+      return createImageBitmap(pixel);
+    } catch (fehler) {
+      // The module ran out of memory: it is done for, the picture too.
+      abgebrochen = fehler instanceof WebAssembly.RuntimeError;
+      throw abgebrochen ? new Error(`Die Datei ${datei.name} ist kein lesbares Bild`) : fehler;
+    } finally {
+      if (!abgebrochen)
+        modul._kalumbo_dekodierung_weg(dekodierung);
+      if (abgebrochen || modul.HEAPU8.length > DEKODER_SPEICHER)
+        dekoder = null;
     }
-    const ausschnitt = await createImageBitmap(ganz, 0, 0, Math.min(ganz.width, SEITE), Math.min(ganz.height, SEITE));
-    ganz.close();
+  }
+
+  // Reads a picture file for the item. A file the decoder cannot read is
+  // refused with a message that names it, and the item keeps the picture
+  // it had.
+  async function uebernimm(index, datei) {
+    const ausschnitt = await dekodiere(datei);
     eigene[index]?.close();
     eigene[index] = ausschnitt;
   }
