@@ -2,7 +2,7 @@
 'use strict';
 // A plain static web server for the game's folder, on 127.0.0.1 at a free
 // port, as a school server would serve it. It notes every path asked for
-// and those it did not find.
+// and those it did not find. A test may disturb the answers for a path.
 const http = require('http');
 const fs = require('fs');
 const path = require('path');
@@ -17,6 +17,21 @@ const ARTEN = {
   '.txt': 'text/plain; charset=utf-8',
 };
 
+// Disturbs the answers for paths that end in the given text, in every
+// server, until the returned function is called: held back, as by a busy
+// server, and sent then; or cut short after `laenge` bytes, as a file
+// copied in part.
+const stoerungen = [];
+function stoere(endung, { zurueckhalten = false, laenge = Infinity } = {}) {
+  const stoerung = { endung, zurueckhalten, laenge, wartend: [] };
+  stoerungen.push(stoerung);
+  return () => {
+    stoerungen.splice(stoerungen.indexOf(stoerung), 1);
+    for (const antworte of stoerung.wartend.splice(0))
+      antworte();
+  };
+}
+
 async function starteServer(ordner) {
   const angefragt = [];
   const nichtGefunden = [];
@@ -29,8 +44,15 @@ async function starteServer(ordner) {
       antwort.writeHead(404).end();
       return;
     }
-    antwort.writeHead(200, { 'Content-Type': ARTEN[path.extname(datei)] ?? 'application/octet-stream' });
-    fs.createReadStream(datei).pipe(antwort);
+    const stoerung = stoerungen.find(({ endung }) => pfad.endsWith(endung));
+    const antworte = () => {
+      antwort.writeHead(200, { 'Content-Type': ARTEN[path.extname(datei)] ?? 'application/octet-stream' });
+      fs.createReadStream(datei, { end: (stoerung?.laenge ?? Infinity) - 1 }).pipe(antwort);
+    };
+    if (stoerung?.zurueckhalten)
+      stoerung.wartend.push(antworte);
+    else
+      antworte();
   });
   await new Promise((fertig) => server.listen(0, '127.0.0.1', fertig));
   return {
@@ -41,4 +63,4 @@ async function starteServer(ordner) {
   };
 }
 
-module.exports = { starteServer };
+module.exports = { starteServer, stoere };

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // The background pictures: the four built-in ones, which the browser
-// decodes once, and the player's own, one for each "Hintergrund" item,
-// held for the visit. Of an own picture only the top-left 400 x 400
-// pixels are kept, the only ones the board ever shows.
+// loads beside the game and decodes once, and the player's own, one for
+// each "Hintergrund" item, held for the visit. Of an own picture only the
+// top-left 400 x 400 pixels are kept, the only ones the board ever shows.
 const Bilder = (() => {
   const eingebaute = [1, 2, 3, 4].map((nummer) => document.getElementById('Image' + nummer));
   const eigene = [null, null, null, null];
@@ -104,5 +104,21 @@ const Bilder = (() => {
       bild.decode().catch(() => {});
   }
 
-  return { fuerItem, uebernimm, hatEigenes, dekodiereVorab };
+  // A built-in picture the browser could not load or decode, such as a
+  // file cut short in copying the folder: the message that says so, worded
+  // as for an own picture. Null for any other picture.
+  function fehlerBei(bild) {
+    const kaputt = bild instanceof HTMLImageElement && bild.complete && bild.naturalWidth === 0;
+    return kaputt ? `Die Datei ${bild.getAttribute('src')} ist kein lesbares Bild` : null;
+  }
+
+  // Calls back with a built-in picture when it arrives, or turns out not
+  // to, after the page has shown: a slow server sends them late.
+  function beiAnkunft(rueckruf) {
+    for (const bild of eingebaute)
+      for (const art of ['load', 'error'])
+        bild.addEventListener(art, () => rueckruf(bild));
+  }
+
+  return { fuerItem, uebernimm, hatEigenes, dekodiereVorab, fehlerBei, beiAnkunft };
 })();

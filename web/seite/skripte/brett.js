@@ -33,12 +33,16 @@ const Brett = (() => {
 
   const geraet = (wert) => Math.round(wert * faktor);
 
+  // A built-in picture has no size until it has arrived whole; one that
+  // is still on its way, or never comes, draws nothing.
   function groesse(bild) {
-    return bild instanceof HTMLImageElement ? [bild.naturalWidth, bild.naturalHeight] : [bild.width, bild.height];
+    if (!(bild instanceof HTMLImageElement))
+      return [bild.width, bild.height];
+    return bild.complete ? [bild.naturalWidth, bild.naturalHeight] : [0, 0];
   }
 
-  // Grey, and the picture's top-left 400 x 400 pixels over it; white all
-  // over before the first game.
+  // Grey, and the picture's top-left 400 x 400 pixels over it, as far as
+  // the picture is there; white all over before the first game.
   function maleGrund() {
     grund.width = grund.height = leinwand.width;
     if (hintergrund === null) {
@@ -49,6 +53,8 @@ const Brett = (() => {
     grundmaler.fillStyle = GRAU;
     grundmaler.fillRect(0, 0, grund.width, grund.height);
     const [breite, hoehe] = groesse(hintergrund).map((mass) => Math.min(mass, SEITE));
+    if (breite === 0 || hoehe === 0)
+      return;
     grundmaler.imageSmoothingQuality = 'high';
     grundmaler.drawImage(hintergrund, 0, 0, breite, hoehe, 0, 0, geraet(breite), geraet(hoehe));
   }
@@ -101,8 +107,7 @@ const Brett = (() => {
     hintergrund = bild;
     angelegt = true;
     gezeichnet.clear();
-    maleGrund();
-    maler.drawImage(grund, 0, 0);
+    zeichneNeu();
   }
 
   // A cell drawn before the first game finds a white board.
@@ -121,6 +126,12 @@ const Brett = (() => {
       return;
     leinwand.width = leinwand.height = pixel;
     faktor = pixel / SEITE;
+    zeichneNeu();
+  }
+
+  // The whole board again, the background as it is now, and every cell as
+  // it was last drawn: after the picture of the game has come in late.
+  function zeichneNeu() {
     if (!angelegt)
       return;
     maleGrund();
@@ -139,5 +150,5 @@ const Brett = (() => {
     return x >= 0 && y >= 0 && x < SEITE && y < SEITE ? { x, y } : null;
   }
 
-  return { neuesBild, zeichneStein, setzeAufloesung, pixelAn, element: leinwand };
+  return { neuesBild, zeichneStein, setzeAufloesung, zeichneNeu, pixelAn, element: leinwand };
 })();

@@ -16,11 +16,14 @@ const Meldung = (() => {
     return meldung !== '' && meldung.charCodeAt(meldung.length - 1) > '.'.charCodeAt(0) ? meldung + '.' : meldung;
   }
 
+  // A second message while one is open takes its place; OK still goes
+  // back to where the player was before the first.
   function zeige(meldung) {
     text.textContent = meldungstext(meldung);
     for (const teil of fenster.children)
       teil.inert = teil !== kasten;
-    fokusVorher = document.activeElement;
+    if (kasten.hidden)
+      fokusVorher = document.activeElement;
     kasten.hidden = false;
     ok.focus();
   }

@@ -8,6 +8,7 @@ const Spiel = (() => {
   const bravo = element('Bravo');
   const verlauf = element('History');
   let regeln = null;
+  let bildDesSpiels = null;
 
   // What the rules ask of the page and tell it.
   const seite = {
@@ -30,15 +31,32 @@ const Spiel = (() => {
   };
 
   // "Neues Spiel": the whole sequence runs in one go, so the player sees
-  // only the finished board.
+  // only the finished board. A picture that has not arrived yet comes in
+  // when it does; one that cannot be read is reported, and the game is
+  // played over grey.
   function neuesSpiel() {
     if (regeln === null)
       return;
+    bildDesSpiels = Bilder.fuerItem(Math.max(0, Fenster.itemIndex('Bildwahl')));
     Fenster.zeigeHilfe(false);
     regeln._kalumbo_neues_spiel();
     bravo.hidden = true;
-    Brett.neuesBild(Bilder.fuerItem(Math.max(0, Fenster.itemIndex('Bildwahl'))));
+    Brett.neuesBild(bildDesSpiels);
     zeichneBrett();
+    meldeUnlesbares(bildDesSpiels);
+  }
+
+  function meldeUnlesbares(bild) {
+    const meldung = Bilder.fehlerBei(bild);
+    if (meldung !== null)
+      Meldung.zeige(meldung);
+  }
+
+  function beiAnkunft(bild) {
+    if (bild !== bildDesSpiels)
+      return;
+    Brett.zeichneNeu();
+    meldeUnlesbares(bild);
   }
 
   function zeichneBrett() {
@@ -75,6 +93,7 @@ const Spiel = (() => {
   Brett.element.addEventListener('pointerdown', beiDruck);
   Brett.element.addEventListener('contextmenu', (ereignis) => ereignis.preventDefault());
   Farben.verbinde(zeichneBrett);
+  Bilder.beiAnkunft(beiAnkunft);
   Fenster.beiNeuerAufloesung(Brett.setzeAufloesung);
   Fenster.passeAn();
   lade();

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+'use strict';
+// The built-in pictures as a busy school server or a half-copied folder
+// hands them over: late, or unreadable. A game dealt before its picture
+// arrived gets it the moment it comes, cleared cells included; a picture
+// that cannot be read is reported by its file's name, and the new game is
+// played over grey.
+const { describe, test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { starteBrowser } = require('./hilfen/browser');
+const { stoere } = require('./hilfen/server');
+const { zustand, freiesPaar, steine, druecke, bildschirm, NORMAL } = require('./hilfen/spiel');
+
+const GRAU = [128, 128, 128];
+const aehnlich = (farbe, soll) => farbe.every((wert, i) => Math.abs(wert - soll[i]) <= 8);
+
+// A seed whose deal has a free pair from the start.
+async function neuesSpielMitPaar(seite) {
+  for (let saat = 1; ; ++saat) {
+    await seite.evaluate((saat) => Spiel.saeeFest(saat), saat);
+    await seite.click('#BitBtn1');
+    const stand = await zustand(seite);
+    if (freiesPaar(stand))
+      return stand;
+  }
+}
+
+describe('Ein langsamer Server', () => {
+  let browser, seite, server, gibFrei = () => {};
+  before(async () => {
+    browser = await starteBrowser();
+    ({ seite, server } = await browser.oeffne('server'));
+    // The page once more, now with its first picture held back: the
+    // browser's own loading waits for it, the window must not.
+    gibFrei = stoere('/bilder/Bild1.jpg', { zurueckhalten: true });
+    await seite.evaluate(() => location.assign('index.html?langsam'));
+    await seite.waitForFunction(() => location.search === '?langsam' && document.documentElement.dataset.bereit === 'ja');
+  });
+  after(async () => {
+    gibFrei();
+    await browser.schliesse();
+  });
+
+  test('ein Spiel vor seinem Bild bekommt es, sobald es kommt, auch in den gelösten Feldern', async () => {
+    assert.equal(server.angefragt.filter((pfad) => pfad === '/bilder/Bild1.jpg').length, 2);
+    const paar = freiesPaar(await neuesSpielMitPaar(seite));
+    for (const zelle of paar)
+      await druecke(seite, zelle);
+    assert.equal((await zustand(seite)).geloest, 1);
+    const vorher = await bildschirm(seite);
+    assert.deepEqual(vorher.amBrett([1, 1], 10, 10), GRAU);
+    assert.deepEqual(vorher.amBrett(paar[0], 20, 20), GRAU);
+
+    gibFrei();
+    // Until the board shows the picture's pixel at (10, 10) of cell (1, 1).
+    await seite.waitForFunction(() => {
+      const bild = document.getElementById('Image1');
+      const brett = document.getElementById('Spielbrett');
+      if (!bild.complete || bild.naturalWidth === 0)
+        return false;
+      const probe = document.createElement('canvas').getContext('2d');
+      probe.drawImage(bild, 10, 10, 1, 1, 0, 0, 1, 1);
+      const soll = probe.getImageData(0, 0, 1, 1).data;
+      const faktor = brett.width / 400;
+      const ist = brett.getContext('2d').getImageData(Math.floor(10.5 * faktor), Math.floor(10.5 * faktor), 1, 1).data;
+      return [0, 1, 2].every((i) => Math.abs(ist[i] - soll[i]) <= 8);
+    });
+
+    // The picture's own pixels, as the browser decodes it.
+    const bildpunkte = await seite.evaluate((stellen) => {
+      const probe = document.createElement('canvas').getContext('2d', { willReadFrequently: true });
+      return stellen.map(([x, y]) => {
+        probe.drawImage(document.getElementById('Image1'), x, y, 1, 1, 0, 0, 1, 1);
+        return [...probe.getImageData(0, 0, 1, 1).data.slice(0, 3)];
+      });
+    }, paar.map(([spalte, zeile]) => [50 * (spalte - 1) + 20, 50 * (zeile - 1) + 20]));
+    const nachher = await bildschirm(seite);
+    paar.forEach((zelle, i) => assert.ok(aehnlich(nachher.amBrett(zelle, 20, 20), bildpunkte[i]),
+      `gelöstes Feld ${zelle}: ${nachher.amBrett(zelle, 20, 20)} statt ${bildpunkte[i]}`));
+    const stand = await zustand(seite);
+    for (const stein of steine(stand))
+      assert.deepEqual(nachher.amBrett(stein, 3, 3), NORMAL, `Stein ${stein}`);
+  });
+});
+
+describe('Ein Bild, das nicht zu lesen ist', () => {
+  let browser, besuch, heile;
+  before(async () => {
+    // Bild2.jpg as a copy that was pulled too early leaves it.
+    heile = stoere('/bilder/Bild2.jpg', { laenge: 300 });
+    browser = await starteBrowser();
+    besuch = await browser.oeffne('server');
+  });
+  after(async () => {
+    heile();
+    await browser.schliesse();
+  });
+
+  test('mitten im Spiel gewählt, meldet es sich mit dem Namen der Datei, und das neue Spiel läuft über Grau', async () => {
+    const { seite } = besuch;
+    const alt = await neuesSpielMitPaar(seite);
+    await druecke(seite, freiesPaar(alt)[0]);
+    await seite.check('input[name=Bildwahl][value="1"]');
+    await seite.click('#BitBtn1');
+    await seite.waitForSelector('#Meldung');
+    assert.equal(await seite.textContent('#MeldungText'), 'Die Datei bilder/Bild2.jpg ist kein lesbares Bild.');
+    await seite.click('#MeldungOk');
+
+    // The new deal, all of it, with nothing of the old one left.
+    const neu = await zustand(seite);
+    assert.notDeepEqual(neu.aufgaben, alt.aufgaben);
+    assert.deepEqual(neu.auswahl, [0, 0]);
+    assert.equal(await seite.textContent('#Geloest'), '0 von 18 gelöst');
+    const schirm = await bildschirm(seite);
+    assert.deepEqual(schirm.amBrett([1, 1], 10, 10), GRAU);
+    for (const stein of steine(neu))
+      assert.deepEqual(schirm.amBrett(stein, 3, 3), NORMAL, `Stein ${stein}`);
+
+    const paar = freiesPaar(neu);
+    if (paar) {
+      for (const zelle of paar)
+        await druecke(seite, zelle);
+      assert.equal((await zustand(seite)).geloest, 1);
+    }
+    await browser.sammle();
+    assert.deepEqual(besuch.fehler, []);
+  });
+});
