@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // The window around the board: scaled to the browser's viewport with its
-// proportions kept, the two pages of the tab control, the help panel with
-// its buttons and the Enter key, and "Ende".
+// proportions kept, or laid out anew on a phone held upright; the two
+// pages of the tab control, the help panel with its buttons and the Enter
+// key, and "Ende".
 const Fenster = (() => {
   const BREITE = 553;
   const HOEHE = 417;
@@ -14,15 +15,29 @@ const Fenster = (() => {
   const hilfe = element('Hilfe');
   const beiNeuerAufloesung = [];
   let massstab = 1;
+  const istBeendet = () => form1.classList.contains('beendet');
 
-  // The scale is chosen so that the board covers a whole number of device
-  // pixels and starts on one: its canvas then maps one to one onto the
-  // screen, and tiles and texts stay sharp.
+  // A screen held upright on which the window would be smaller than this
+  // is a phone's: the page is laid out for it instead.
+  const TELEFON_UNTER = 0.9;
+  const TELEFONRAND = 8;
+
   function passeAn() {
     const dpr = window.devicePixelRatio || 1;
     const breite = document.documentElement.clientWidth;
     const hoehe = document.documentElement.clientHeight;
     const passend = Math.min(breite / BREITE, hoehe / HOEHE);
+    const telefon = hoehe > breite && passend < TELEFON_UNTER;
+    document.documentElement.classList.toggle('telefon', telefon);
+    const brettpixel = telefon ? legeFuerTelefonAus(breite, dpr) : skaliereFenster(breite, hoehe, passend, dpr);
+    for (const rueckruf of beiNeuerAufloesung)
+      rueckruf(brettpixel);
+  }
+
+  // The scale is chosen so that the board covers a whole number of device
+  // pixels and starts on one: its canvas then maps one to one onto the
+  // screen, and tiles and texts stay sharp.
+  function skaliereFenster(breite, hoehe, passend, dpr) {
     const brettpixel = Math.max(1, Math.floor(BRETT * passend * dpr));
     massstab = brettpixel / (BRETT * dpr);
     const aufGeraetepixel = (mitte) =>
@@ -30,8 +45,36 @@ const Fenster = (() => {
     const links = aufGeraetepixel((breite - BREITE * massstab) / 2);
     const oben = aufGeraetepixel((hoehe - HOEHE * massstab) / 2);
     form1.style.transform = `translate(${links}px, ${oben}px) scale(${massstab})`;
-    for (const rueckruf of beiNeuerAufloesung)
-      rueckruf(brettpixel);
+    return brettpixel;
+  }
+
+  // On a phone the window is not scaled down: the board takes the
+  // screen's width, in whole device pixels from a device pixel on, and the
+  // style sheet lays the controls out below it at a size for fingers.
+  function legeFuerTelefonAus(breite, dpr) {
+    const rand = Math.round(TELEFONRAND * dpr) / dpr;
+    const brettpixel = Math.max(1, Math.floor((breite - 2 * rand) * dpr));
+    massstab = 1;
+    form1.style.transform = 'none';
+    form1.style.setProperty('--rand', `${rand}px`);
+    form1.style.setProperty('--brett', `${brettpixel / dpr}px`);
+    return brettpixel;
+  }
+
+  // The help's texts keep the lines they were written in for the window;
+  // on a phone the same words flow in paragraphs at the screen's width.
+  function fliesseHilfetexte() {
+    for (const feld of hilfe.querySelectorAll('.hilfetext')) {
+      const fluss = document.createElement('div');
+      fluss.className = 'hilfefluss';
+      fluss.id = feld.id + 'Fluss';
+      for (const absatz of feld.value.trim().split(/\n[ \t]*\n/)) {
+        const zeilen = document.createElement('p');
+        zeilen.textContent = absatz.replace(/\s*\n\s*/g, ' ');
+        fluss.append(zeilen);
+      }
+      feld.after(fluss);
+    }
   }
 
   // Moving the window to another screen changes the pixel ratio without
@@ -60,13 +103,19 @@ const Fenster = (() => {
     hilfe.hidden = !sichtbar;
   }
 
-  // "Ende": a page cannot close its tab. The game ends, and what is left
-  // says goodbye and offers a fresh start, as starting the program again
-  // would give.
+  // "Ende": a page cannot close its tab. The game steps aside for a
+  // goodbye that offers the way back to it, untouched, and a fresh start,
+  // as starting the program again would give.
   function beende() {
     form1.classList.add('beendet');
     element('Abschied').hidden = false;
-    element('NochEinmal').focus();
+    element('Weiterspielen').focus();
+  }
+
+  function kehreZurueck() {
+    element('Abschied').hidden = true;
+    form1.classList.remove('beendet');
+    element('BitBtn2').focus();
   }
 
   // Alt with the underlined letter presses its button: "Neues Spiel",
@@ -80,7 +129,7 @@ const Fenster = (() => {
   const zugriff = (ereignis) => !(ereignis.ctrlKey && ereignis.shiftKey) && !ereignis.getModifierState('AltGraph');
 
   function beiTaste(ereignis) {
-    if (Meldung.istOffen() || form1.classList.contains('beendet') || ereignis.metaKey)
+    if (Meldung.istOffen() || istBeendet() || ereignis.metaKey)
       return;
     if (ereignis.altKey) {
       const knopf = ALT_TASTEN[ereignis.code];
@@ -99,8 +148,9 @@ const Fenster = (() => {
     element('BitBtn6').click();
   }
 
-  // Shows the window once the rules, the fonts and the pictures are there,
-  // and notes the moment for the measurements.
+  // Shows the window once the rules and the fonts are there, and notes
+  // the moment for the measurements. The built-in pictures come in beside
+  // the game, each as it arrives.
   function zeigeFertig() {
     form1.classList.remove('laedt');
     requestAnimationFrame(() => {
@@ -114,8 +164,10 @@ const Fenster = (() => {
   element('BitBtn5').addEventListener('click', () => zeigeHilfe(hilfe.hidden));
   element('BitBtn6').addEventListener('click', () => zeigeHilfe(false));
   element('BitBtn2').addEventListener('click', beende);
+  element('Weiterspielen').addEventListener('click', kehreZurueck);
   element('NochEinmal').addEventListener('click', () => location.reload());
   document.addEventListener('keydown', beiTaste);
+  fliesseHilfetexte();
   window.addEventListener('resize', passeAn);
   beobachtePixelverhaeltnis();
 
@@ -124,6 +176,7 @@ const Fenster = (() => {
     passeAn,
     zeigeHilfe,
     zeigeFertig,
+    istBeendet,
     beiNeuerAufloesung: (rueckruf) => beiNeuerAufloesung.push(rueckruf),
     massstab: () => massstab,
   };
