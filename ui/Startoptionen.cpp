@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/Startoptionen.h"
+
+#include "ui/Fehlerbericht.h"
+#include "ui/RadioGruppe.h"
+#include "ui/TForm1.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace kalumbo {
+
+namespace {
+
+QString Utf8(std::string_view Text)
+{
+    return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
+}
+
+// What each option chooses, as the help names it.
+const char* Bedeutung(TStartgruppe Gruppe)
+{
+    switch (Gruppe) {
+    case TStartgruppe::Zahlenbereich:
+        return "höchste Zahl in den Rechnungen";
+    case TStartgruppe::Rechenart:
+        return "Rechenarten; plus-minus und mal-durch sind die beiden\n"
+               "Knöpfe „beide“, „beide“ allein ist plus-minus";
+    case TStartgruppe::Maske:
+        return "Form, in der die Spielsteine liegen";
+    case TStartgruppe::Bildwahl:
+        return "Hintergrundbild";
+    }
+    return "";
+}
+
+// An entry of the option list: the option, and beside it its explanation,
+// each further line of it indented as far.
+QString Eintrag(const QString& Option, const QString& Erklaerung)
+{
+    constexpr int Spalte = 22;
+    const QString Einzug(Spalte, QLatin1Char(' '));
+    QString Zeilen = Erklaerung;
+    Zeilen.replace(QLatin1Char('\n'), QLatin1Char('\n') + Einzug);
+    return QStringLiteral("  ") + Option.leftJustified(Spalte - 3) + QLatin1Char(' ') + Zeilen + QLatin1Char('\n');
+}
+
+QString Hilfetext(const QString& Programm)
+{
+    QString Text = QStringLiteral("Aufruf: %1 [Optionen]\n\n").arg(Programm);
+    Text += QStringLiteral(
+        "Rechenspiel mit Spielsteinen für Kinder. Die Optionen legen fest, womit das\n"
+        "Spiel auf der Seite „Einstellungen“ beginnt; ohne sie beginnt es mit Zahlen\n"
+        "bis 50, plus und minus, der Form „innen“ und Bild1. Das Kind kann jede\n"
+        "Einstellung im Spiel ändern. Gespeichert wird nichts.\n\nOptionen:\n");
+    for (const TStartoption& Option : Startoptionen())
+        Text += Eintrag(QStringLiteral("--%1 WERT").arg(Utf8(Option.Name)),
+                        QString::fromUtf8(Bedeutung(Option.Gruppe)) + QStringLiteral("\nWerte: ") +
+                            Utf8(ErlaubteWerte(Option)));
+    Text += Eintrag(QStringLiteral("-h, --help"), QStringLiteral("zeigt diese Hilfe"));
+    Text += Eintrag(QStringLiteral("-v, --version"), QStringLiteral("zeigt die Version"));
+    Text += QStringLiteral("\nBeispiele für eine Klasse (etwa als Menüeintrag oder Verknüpfung):\n"
+                           "  1. Klasse:  %1 --zahlen 30 --rechenarten plus\n"
+                           "  2. Klasse:  %1 --zahlen 100 --rechenarten plus-minus\n"
+                           "  3. Klasse:  %1 --zahlen 100 --rechenarten mal-durch\n")
+                .arg(Programm);
+    return Text;
+}
+
+void Schreibe(std::FILE* Ziel, const QString& Text)
+{
+    std::fputs(Text.toUtf8().constData(), Ziel);
+    std::fflush(Ziel);
+}
+
+// Ends the start with a refusal where a teacher sees it: on the terminal,
+// and in the message box when the game was started from a menu entry.
+TStartoptionen Abgelehnt(const QString& Meldung)
+{
+    Schreibe(stderr, QStringLiteral("rechen-kalumbo: %1\n").arg(Meldung));
+    MeldeFehler(Meldung);
+    return {.Wahl = {}, .Ende = 2};
+}
+
+QString Optionsname(const QString& Name)
+{
+    return (Name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + Name;
+}
+
+QString KeineOption(const QString& Genannt)
+{
+    return QStringLiteral("%1 ist keine Option von Rechen-Kalumbo. Erlaubt sind: %2, --help, --version.")
+        .arg(Genannt, Utf8(ErlaubteOptionen("--")));
+}
+
+// Why the parser stopped: an unknown option, or one without its value at
+// the end of the line.
+QString Syntaxfehler(const QCommandLineParser& Parser, const QStringList& Argumente)
+{
+    if (!Parser.unknownOptionNames().isEmpty())
+        return KeineOption(Optionsname(Parser.unknownOptionNames().constFirst()));
+    QString Letztes = Argumente.constLast();
+    while (Letztes.startsWith(QLatin1Char('-')))
+        Letztes.remove(0, 1);
+    for (const TStartoption& Option : Startoptionen())
+        if (Letztes == Utf8(Option.Name))
+            return QStringLiteral("Nach --%1 fehlt der Wert. Erlaubt sind: %2.")
+                .arg(Letztes, Utf8(ErlaubteWerte(Option)));
+    return Parser.errorText();
+}
+
+} // namespace
+
+TStartoptionen LiesStartoptionen(const QStringList& Argumente)
+{
+    QCommandLineParser Parser;
+    // "-zahlen 30" reads as "--zahlen 30", as Qt's own "-platform" does.
+    Parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const TStartoption& Option : Startoptionen())
+        Parser.addOption(QCommandLineOption(Utf8(Option.Name), QString(), QStringLiteral("WERT")));
+    const QCommandLineOption Hilfe({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")}, QString());
+    const QCommandLineOption Version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    Parser.addOption(Hilfe);
+    Parser.addOption(Version);
+
+    if (!Parser.parse(Argumente))
+        return Abgelehnt(Syntaxfehler(Parser, Argumente));
+    if (!Parser.positionalArguments().isEmpty())
+        return Abgelehnt(KeineOption(QStringLiteral("„%1“").arg(Parser.positionalArguments().constFirst())));
+    if (Parser.isSet(Hilfe)) {
+        Schreibe(stdout, Hilfetext(QStringLiteral("rechen-kalumbo")));
+        return {.Wahl = {}, .Ende = 0};
+    }
+    if (Parser.isSet(Version)) {
+        Schreibe(stdout, QStringLiteral("Rechen-Kalumbo %1\n").arg(QStringLiteral(KALUMBO_VERSION)));
+        return {.Wahl = {}, .Ende = 0};
+    }
+
+    // Every wrong value is named at once, so one correction is enough.
+    TStartoptionen Start;
+    for (const TStartoption& Option : Startoptionen()) {
+        const QString Name = Utf8(Option.Name);
+        if (!Parser.isSet(Name))
+            continue;
+        const QString Wert = Parser.value(Name);
+        if (const std::optional<int> Item = ItemFuerWert(Option, Wert.toStdString()))
+            Start.Wahl.Items[static_cast<std::size_t>(Option.Gruppe)] = *Item;
+        else
+            Start.Wahl.Meldungen.push_back(WertAbgelehnt("--" + std::string(Option.Name), Wert.toStdString(), Option));
+    }
+    if (!Start.Wahl.Meldungen.empty()) {
+        QStringList Meldungen;
+        for (const std::string& Meldung : Start.Wahl.Meldungen)
+            Meldungen.append(QString::fromStdString(Meldung));
+        return Abgelehnt(Meldungen.join(QLatin1Char('\n')));
+    }
+    return Start;
+}
+
+void WaehleStartitems(const TStartwahl& Wahl, TForm1& Form1)
+{
+    TRadioGruppe* const Gruppen[AnzahlStartgruppen] = {Form1.Zahlenbereich, Form1.Rechenart, Form1.Maske,
+                                                       Form1.Bildwahl};
+    for (const TStartoption& Option : Startoptionen())
+        if (const int Item = Wahl.Item(Option.Gruppe); Item >= 0)
+            Gruppen[static_cast<std::size_t>(Option.Gruppe)]->SetzeItemIndex(Item);
+}
+
+} // namespace kalumbo
