@@ -7,7 +7,7 @@
 // played over grey.
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { starteBrowser } = require('./hilfen/browser');
+const { starteBrowser, MOTOR } = require('./hilfen/browser');
 const { stoere } = require('./hilfen/server');
 const { zustand, freiesPaar, steine, druecke, bildschirm, NORMAL } = require('./hilfen/spiel');
 
@@ -25,7 +25,11 @@ async function neuesSpielMitPaar(seite) {
   }
 }
 
-describe('Ein langsamer Server', () => {
+// WebKitWebDriver waits for a page to load before its next command, and
+// a held-back picture holds the load up.
+const OHNE_ZURUECKHALTEN = MOTOR === 'webkit' && 'WebKitWebDriver wartet auf das Laden der Seite, das ein zurückgehaltenes Bild aufhält';
+
+describe('Ein langsamer Server', { skip: OHNE_ZURUECKHALTEN }, () => {
   let browser, seite, server, gibFrei = () => {};
   before(async () => {
     browser = await starteBrowser();
