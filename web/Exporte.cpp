@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the page's scripts call. Every call runs to its end before the next
 // event of the page, as the window's handlers do on the desktop.
+#include "game/Startwahl.h"
 #include "web/Browserspiel.h"
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +16,33 @@ kalumbo::web::TBrowserspiel& Spiel()
 {
     static kalumbo::web::TBrowserspiel Das;
     return Das;
+}
+
+// A text the page hands over: it asks for room, writes the text's UTF-8
+// bytes into it, then makes the call that reads it.
+std::string& Textraum()
+{
+    static std::string Raum;
+    return Raum;
+}
+
+std::string JsonText(const std::string& Text)
+{
+    std::string Json = "\"";
+    for (const char Zeichen : Text) {
+        if (Zeichen == '"' || Zeichen == '\\') {
+            Json += '\\';
+            Json += Zeichen;
+        } else if (static_cast<unsigned char>(Zeichen) < 0x20) {
+            constexpr char Hex[] = "0123456789abcdef";
+            Json += "\\u00";
+            Json += Hex[Zeichen >> 4];
+            Json += Hex[Zeichen & 0xf];
+        } else {
+            Json += Zeichen;
+        }
+    }
+    return Json + '"';
 }
 
 } // namespace
@@ -39,6 +68,29 @@ EMSCRIPTEN_KEEPALIVE void kalumbo_zeichne_brett()
 EMSCRIPTEN_KEEPALIVE void kalumbo_saee_fest(double Saat)
 {
     Spiel().SaeeFest(static_cast<std::uint64_t>(Saat));
+}
+
+EMSCRIPTEN_KEEPALIVE char* kalumbo_textraum(int Laenge)
+{
+    Textraum().assign(static_cast<std::size_t>(std::max(Laenge, 0)), '\0');
+    return Textraum().data();
+}
+
+// The class link in the text room (the page's address after "#"), as
+// JSON: the item it chooses in each group it names, and the message about
+// whatever it could not read, empty when there is none. Valid until the
+// next call.
+EMSCRIPTEN_KEEPALIVE const char* kalumbo_klassenlink()
+{
+    const kalumbo::TStartwahl Wahl = kalumbo::LiesKlassenlink(Textraum());
+    static std::string Json;
+    Json = "{\"items\":{";
+    for (const kalumbo::TStartoption& Option : kalumbo::Startoptionen())
+        if (const int Item = Wahl.Item(Option.Gruppe); Item >= 0)
+            Json += (Json.back() == '{' ? "" : ",") + JsonText(std::string(Option.Gruppenname)) + ':' +
+                    std::to_string(Item);
+    Json += "},\"meldung\":" + JsonText(kalumbo::Klassenlinkbericht(Wahl)) + '}';
+    return Json.c_str();
 }
 
 // Valid until the next call.

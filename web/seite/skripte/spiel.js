@@ -87,6 +87,7 @@ const Spiel = (() => {
     }
     Bilder.dekodiereVorab();
     Fenster.zeigeFertig();
+    Klassenlink.wendeAn(regeln);
   }
 
   element('BitBtn1').addEventListener('click', neuesSpiel);

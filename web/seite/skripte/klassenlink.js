@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+'use strict';
+// A teacher's class link: the page's address after "#" names the items
+// the game starts with, such as
+// index.html#zahlen=30&rechenarten=plus&form=A&hintergrund=2. The rules
+// read it, as the desktop reads its start options; the page reads it at
+// every load and stores nothing, so "Noch einmal spielen" and a reload
+// start with the link again. A part that cannot be read is reported in the
+// game's message box, and its group keeps its default.
+const Klassenlink = (() => {
+  // Far longer than any class link: a longer address is read up to here.
+  const LAENGSTE = 2000;
+
+  // Chooses the link's items; called once the rules are loaded and the
+  // window is shown, before the player can touch it.
+  function wendeAn(regeln) {
+    const adresse = new TextEncoder().encode(location.hash.slice(0, LAENGSTE));
+    regeln.HEAPU8.set(adresse, regeln._kalumbo_textraum(adresse.length));
+    const wahl = JSON.parse(regeln.UTF8ToString(regeln._kalumbo_klassenlink()));
+    for (const [gruppe, item] of Object.entries(wahl.items))
+      document.querySelector(`input[name="${gruppe}"][value="${item}"]`).checked = true;
+    if (wahl.meldung !== '')
+      Meldung.zeige(wahl.meldung);
+  }
+
+  // An address changed by hand starts the game afresh with it, as a new
+  // load would.
+  window.addEventListener('hashchange', () => location.reload());
+
+  return { wendeAn };
+})();
