@@ -164,13 +164,51 @@ TEST_F(Brettzeichnung, ZeichnenVorDemErstenSpielGibtWeiss)
     EXPECT_EQ(Hintergrund().size(), QSize(400, 400));
 }
 
-TEST_F(Brettzeichnung, SpielbrettZeigtSeinBildUnverfaelscht)
+// Whether the screen shows the board's picture pixel for pixel, waiting
+// for the window to paint.
+testing::AssertionResult BildschirmZeigt(const QWidget* Feld, const QImage& Bild)
 {
+    const QImage Erwartet = Bild.convertToFormat(QImage::Format_RGB32);
+    if (QTest::qWaitFor([&] { return AufDemBildschirm(Feld) == Erwartet; }))
+        return testing::AssertionSuccess();
+    const QImage Gezeigt = AufDemBildschirm(Feld);
+    for (int Y = 0; Y < std::min(Gezeigt.height(), Erwartet.height()); ++Y)
+        for (int X = 0; X < std::min(Gezeigt.width(), Erwartet.width()); ++X)
+            if (Gezeigt.pixel(X, Y) != Erwartet.pixel(X, Y))
+                return testing::AssertionFailure() << "the screen differs first at " << X << "," << Y;
+    return testing::AssertionFailure() << "the screen shows " << Gezeigt.width() << " x " << Gezeigt.height();
+}
+
+TEST_F(Brettzeichnung, BildschirmZeigtDasBrettbildUnverfaelscht)
+{
+    // After a pair is taken, a tile pressed, and the tiles drawn in another
+    // colour as after a choice of colour, the screen shows what was drawn.
     NeuesSpielMitPaaren();
     LoeseEinPaar();
     KlickeZelle(1, 5);
-    QApplication::processEvents();
-    EXPECT_EQ(Form1->Spielbrett->grab().toImage().convertToFormat(QImage::Format_RGB32), Brettbild());
+    EXPECT_TRUE(BildschirmZeigt(Form1->Spielbrett, Brettbild()));
+    FarbeNormal = 0x0000C000;
+    Form1->ZeichneBrett();
+    EXPECT_TRUE(BildschirmZeigt(Form1->Spielbrett, Brettbild()));
+}
+
+TEST(BildFeld, ZeigtJedesNeueBild)
+{
+    QWidget Fenster;
+    Fenster.resize(40, 30);
+    auto* Feld = new TBildFeld(&Fenster);
+    Feld->setGeometry(0, 0, 40, 30);
+    QImage Rot(40, 30, QImage::Format_RGB32);
+    Rot.fill(Qt::red);
+    Feld->SetzeBild(Rot);
+    Fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Fenster));
+    EXPECT_TRUE(BildschirmZeigt(Feld, Rot));
+
+    Feld->NeueLeinwand(QSize(40, 30), Qt::green);
+    EXPECT_TRUE(BildschirmZeigt(Feld, Feld->Bild()));
+    Feld->SetzeBild(Rot);
+    EXPECT_TRUE(BildschirmZeigt(Feld, Rot));
 }
 
 TEST_F(Brettzeichnung, NeuZeichnenAendertNichts)

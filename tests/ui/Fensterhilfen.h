@@ -15,13 +15,17 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include <ostream>
 
@@ -32,6 +36,80 @@ inline void PrintTo(const QString& Text, std::ostream* Ausgabe)
 }
 
 namespace kalumbo::test {
+
+// What the screen shows of a widget: the pixels its window last handed to
+// the screen. Unlike QWidget::grab(), which paints the widget afresh, this
+// keeps the old pixels where the widget drew without asking to be painted.
+inline QImage AufDemBildschirm(const QWidget* Widget)
+{
+    const QPoint Ecke = Widget->mapTo(Widget->window(), QPoint(0, 0));
+    return Widget->screen()
+        ->grabWindow(Widget->window()->winId(), Ecke.x(), Ecke.y(), Widget->width(), Widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// How a child tells the buttons' glyphs apart: by their main colour, and by
+// whether their strokes go round an empty middle.
+enum class TGrundfarbe { Rot, Gruen, Blau, Keine };
+
+inline QImage GlypheVon(const QPushButton* Knopf)
+{
+    return Knopf->icon().pixmap(Knopf->iconSize()).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// The hue that most of the glyph's strongly coloured pixels share.
+inline TGrundfarbe Grundfarbe(const QImage& Glyphe)
+{
+    std::array<int, 3> Anzahl{}; // red, green and blue, each a third of the colour wheel
+    for (int Y = 0; Y < Glyphe.height(); ++Y)
+        for (int X = 0; X < Glyphe.width(); ++X) {
+            const QColor Farbe = Glyphe.pixelColor(X, Y);
+            if (Farbe.alpha() >= 128 && Farbe.hsvSaturation() >= 128)
+                ++Anzahl[static_cast<std::size_t>((Farbe.hsvHue() + 60) / 120 % 3)];
+        }
+    const auto Meiste = std::max_element(Anzahl.begin(), Anzahl.end());
+    return *Meiste == 0 ? TGrundfarbe::Keine : static_cast<TGrundfarbe>(Meiste - Anzahl.begin());
+}
+
+// Whether the glyph encloses see-through pixels: pixels that no path of
+// see-through neighbours joins to its edge.
+inline bool GehtRundum(const QImage& Glyphe)
+{
+    const int Breite = Glyphe.width(), Hoehe = Glyphe.height();
+    const auto Leer = [&](int X, int Y) { return qAlpha(Glyphe.pixel(X, Y)) < 128; };
+    std::vector<bool> Erreicht(static_cast<std::size_t>(Breite * Hoehe));
+    std::vector<QPoint> Offen;
+    const auto Erreiche = [&](int X, int Y) {
+        if (X < 0 || Y < 0 || X >= Breite || Y >= Hoehe || !Leer(X, Y))
+            return;
+        if (auto&& Stelle = Erreicht[static_cast<std::size_t>(Y * Breite + X)]; !Stelle) {
+            Stelle = true;
+            Offen.emplace_back(X, Y);
+        }
+    };
+    for (int X = 0; X < Breite; ++X) {
+        Erreiche(X, 0);
+        Erreiche(X, Hoehe - 1);
+    }
+    for (int Y = 0; Y < Hoehe; ++Y) {
+        Erreiche(0, Y);
+        Erreiche(Breite - 1, Y);
+    }
+    while (!Offen.empty()) {
+        const QPoint P = Offen.back();
+        Offen.pop_back();
+        Erreiche(P.x() + 1, P.y());
+        Erreiche(P.x() - 1, P.y());
+        Erreiche(P.x(), P.y() + 1);
+        Erreiche(P.x(), P.y() - 1);
+    }
+    for (int Y = 0; Y < Hoehe; ++Y)
+        for (int X = 0; X < Breite; ++X)
+            if (Leer(X, Y) && !Erreicht[static_cast<std::size_t>(Y * Breite + X)])
+                return true;
+    return false;
+}
 
 // A fresh window for every test, shown as at the start of the program,
 // with the colours at their start values and error reports collected
