@@ -11,12 +11,17 @@ const Klassenlink = (() => {
   // Far longer than any class link: a longer address is read up to here.
   const LAENGSTE = 2000;
 
-  // Chooses the link's items; called once the rules are loaded and the
-  // window is shown, before the player can touch it.
+  // Chooses the link's items, and the defaults in the groups it does not
+  // name; called once the rules are loaded and the window is shown, before
+  // the player can touch it.
   function wendeAn(regeln) {
     const adresse = new TextEncoder().encode(location.hash.slice(0, LAENGSTE));
     regeln.HEAPU8.set(adresse, regeln._kalumbo_textraum(adresse.length));
     const wahl = JSON.parse(regeln.UTF8ToString(regeln._kalumbo_klassenlink()));
+    // Every load starts from the page's defaults, also where the browser
+    // would bring back the choices made before a reload.
+    for (const knopf of document.querySelectorAll('input[type=radio]'))
+      knopf.checked = knopf.defaultChecked;
     for (const [gruppe, item] of Object.entries(wahl.items))
       document.querySelector(`input[name="${gruppe}"][value="${item}"]`).checked = true;
     if (wahl.meldung !== '')
