@@ -31,20 +31,6 @@ std::vector<std::string> Liste(const std::string& MitKommas)
     return Teile;
 }
 
-TEST(Startwahl, JederGenannteWertWaehltEinAnderesItemInDerReihenfolgeDerGruppe)
-{
-    std::set<TStartgruppe> Gruppen;
-    for (const TStartoption& Option : Startoptionen()) {
-        SCOPED_TRACE(Option.Name);
-        Gruppen.insert(Option.Gruppe);
-        const std::vector<std::string> Werte = Liste(ErlaubteWerte(Option));
-        ASSERT_EQ(Werte.size(), Option.Werte.size());
-        for (std::size_t Item = 0; Item < Werte.size(); ++Item)
-            EXPECT_EQ(ItemFuerWert(Option, Werte[Item]), static_cast<int>(Item)) << Werte[Item];
-    }
-    EXPECT_EQ(Gruppen.size(), static_cast<std::size_t>(AnzahlStartgruppen));
-}
-
 TEST(Startwahl, GrossUndKleinUmlauteUndBindestricheZaehlenNicht)
 {
     const TStartoption& Form = Option("form");
