@@ -322,27 +322,21 @@ TEST(ErzeugeAufgabe, PlusUndMinusTeilenIhreZahlen)
 }
 
 // Undoes the Mersenne Twister's tempering of a state word into an output
-// word: each step x ^= (x >> S) & C or x ^= (x << S) & C is undone by
-// repeating it on the result until every bit is right.
+// word: each step x ^= f(x), with f a shift and a mask, is undone by
+// applying f to the result again and again until every bit is right.
 std::uint32_t Enttempert(std::uint32_t Wort)
 {
     using G = std::mt19937;
-    const auto Rechts = [](std::uint32_t X, std::size_t S, std::uint32_t C) {
+    const auto Zurueck = [](std::uint32_t X, auto F) {
         std::uint32_t Y = X;
-        for (std::size_t Bit = 0; Bit < 32; Bit += S)
-            Y = X ^ ((Y >> S) & C);
+        for (int Bit = 0; Bit < 32; ++Bit)
+            Y = X ^ F(Y);
         return Y;
     };
-    const auto Links = [](std::uint32_t X, std::size_t S, std::uint32_t C) {
-        std::uint32_t Y = X;
-        for (std::size_t Bit = 0; Bit < 32; Bit += S)
-            Y = X ^ ((Y << S) & C);
-        return Y;
-    };
-    Wort = Rechts(Wort, G::tempering_l, 0xFFFFFFFFu);
-    Wort = Links(Wort, G::tempering_t, G::tempering_c);
-    Wort = Links(Wort, G::tempering_s, G::tempering_b);
-    return Rechts(Wort, G::tempering_u, G::tempering_d);
+    Wort = Zurueck(Wort, [](std::uint32_t Y) { return Y >> G::tempering_l; });
+    Wort = Zurueck(Wort, [](std::uint32_t Y) { return (Y << G::tempering_t) & G::tempering_c; });
+    Wort = Zurueck(Wort, [](std::uint32_t Y) { return (Y << G::tempering_s) & G::tempering_b; });
+    return Zurueck(Wort, [](std::uint32_t Y) { return (Y >> G::tempering_u) & G::tempering_d; });
 }
 
 // A Mersenne Twister whose next words are the given ones. Its text form

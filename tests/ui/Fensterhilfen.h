@@ -22,10 +22,11 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <utility>
-#include <vector>
 
 #include <ostream>
 
@@ -73,40 +74,21 @@ inline TGrundfarbe Grundfarbe(const QImage& Glyphe)
 }
 
 // Whether the glyph encloses see-through pixels: pixels that no path of
-// see-through neighbours joins to its edge.
+// see-through neighbours joins to the space around it.
 inline bool GehtRundum(const QImage& Glyphe)
 {
-    const int Breite = Glyphe.width(), Hoehe = Glyphe.height();
-    const auto Leer = [&](int X, int Y) { return qAlpha(Glyphe.pixel(X, Y)) < 128; };
-    std::vector<bool> Erreicht(static_cast<std::size_t>(Breite * Hoehe));
-    std::vector<QPoint> Offen;
-    const auto Erreiche = [&](int X, int Y) {
-        if (X < 0 || Y < 0 || X >= Breite || Y >= Hoehe || !Leer(X, Y))
-            return;
-        if (auto&& Stelle = Erreicht[static_cast<std::size_t>(Y * Breite + X)]; !Stelle) {
-            Stelle = true;
-            Offen.emplace_back(X, Y);
-        }
+    const auto Leer = [&](int X, int Y) { return !Glyphe.valid(X, Y) || qAlpha(Glyphe.pixel(X, Y)) < 128; };
+    const QRect MitRand = Glyphe.rect().adjusted(-1, -1, 1, 1);
+    std::set<std::pair<int, int>> Erreicht;
+    std::function<void(int, int)> Erreiche = [&](int X, int Y) {
+        if (MitRand.contains(X, Y) && Leer(X, Y) && Erreicht.insert({X, Y}).second)
+            for (const auto& [DX, DY] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+                Erreiche(X + DX, Y + DY);
     };
-    for (int X = 0; X < Breite; ++X) {
-        Erreiche(X, 0);
-        Erreiche(X, Hoehe - 1);
-    }
-    for (int Y = 0; Y < Hoehe; ++Y) {
-        Erreiche(0, Y);
-        Erreiche(Breite - 1, Y);
-    }
-    while (!Offen.empty()) {
-        const QPoint P = Offen.back();
-        Offen.pop_back();
-        Erreiche(P.x() + 1, P.y());
-        Erreiche(P.x() - 1, P.y());
-        Erreiche(P.x(), P.y() + 1);
-        Erreiche(P.x(), P.y() - 1);
-    }
-    for (int Y = 0; Y < Hoehe; ++Y)
-        for (int X = 0; X < Breite; ++X)
-            if (Leer(X, Y) && !Erreicht[static_cast<std::size_t>(Y * Breite + X)])
+    Erreiche(-1, -1);
+    for (int Y = 0; Y < Glyphe.height(); ++Y)
+        for (int X = 0; X < Glyphe.width(); ++X)
+            if (Leer(X, Y) && !Erreicht.count({X, Y}))
                 return true;
     return false;
 }
