@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // Measures the browser edition: node web.js <folder> [loads]. Prints each
-// figure with its median beside the limit it is held to.
+// figure with its median beside the limit it is held to. The start-up is
+// held to a yardstick loaded side by side with it: a bare page with one
+// button and a 400 x 400 canvas, complete at its first frame.
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -29,6 +31,27 @@ function zeile(was, wert, einheit, grenze) {
   const fmt = (zahl) => (zahl >= 100 ? zahl.toFixed(0) : zahl.toFixed(2));
   console.log(`${was.padEnd(44)} ${fmt(wert).padStart(9)} ${einheit.padEnd(3)} (höchstens ${grenze} ${einheit})` +
               (wert <= grenze ? '' : '  ZU VIEL'));
+}
+
+// The yardstick, in a folder of its own, timed as the game is: from the
+// navigation to the mark its script sets in the first frame.
+function legeMassstabAn() {
+  const ordner = fs.mkdtempSync(path.join(os.tmpdir(), 'kalumbo-massstab-'));
+  fs.writeFileSync(path.join(ordner, 'index.html'), `<!DOCTYPE html>
+<html lang="de"><head><meta charset="utf-8"><title>Massstab</title>
+<script defer src="seite.js"></script></head>
+<body><button type="button">Neues Spiel</button><canvas width="400" height="400"></canvas></body></html>
+`);
+  fs.writeFileSync(path.join(ordner, 'seite.js'), `'use strict';
+const maler = document.querySelector('canvas').getContext('2d');
+maler.fillStyle = '#808080';
+maler.fillRect(0, 0, 400, 400);
+requestAnimationFrame(() => {
+  performance.mark('fenster-fertig');
+  document.documentElement.dataset.bereit = 'ja';
+});
+`);
+  return ordner;
 }
 
 // A new game, timed from the call to the finished board, many times over.
@@ -85,15 +108,24 @@ function miss_loesendeDruecke(anzahl) {
     viewport: { width: 553, height: 417 },
   });
   const adresse = pathToFileURL(path.join(ordner, 'index.html')).href;
+  const massstab = legeMassstabAn();
 
-  const startzeiten = [];
-  for (let i = 0; i < ladungen; ++i) {
+  async function startzeit(adresse) {
     const seite = await kontext.newPage();
     await seite.goto(adresse);
     await seite.waitForSelector('html[data-bereit]');
-    startzeiten.push(await seite.evaluate(() => performance.getEntriesByName('fenster-fertig')[0].startTime));
+    const zeit = await seite.evaluate(() => performance.getEntriesByName('fenster-fertig')[0].startTime);
     await seite.close();
+    return zeit;
   }
+  // Each load of the game beside one of the yardstick, taking turns.
+  const startzeiten = [];
+  const massstabszeiten = [];
+  for (let i = 0; i < ladungen; ++i) {
+    startzeiten.push(await startzeit(adresse));
+    massstabszeiten.push(await startzeit(pathToFileURL(path.join(massstab, 'index.html')).href));
+  }
+  fs.rmSync(massstab, { recursive: true, force: true });
 
   const seite = await kontext.newPage();
   await seite.goto(adresse);
@@ -109,6 +141,9 @@ function miss_loesendeDruecke(anzahl) {
   zeile('WebAssembly mit Lader (regeln.js)', groesse(path.join(ordner, 'regeln.js')) / 1024, 'KB', 150);
   zeile(`Navigation bis Fenster fertig (Median von ${ladungen})`, median(startzeiten), 'ms', 150);
   console.log(`  einzeln: ${startzeiten.map((zeit) => zeit.toFixed(0)).join(' ')} ms`);
+  console.log(`  Maßstab, Knopf und Leinwand: Median ${median(massstabszeiten).toFixed(0)} ms; ` +
+              `einzeln: ${massstabszeiten.map((zeit) => zeit.toFixed(0)).join(' ')} ms`);
+  zeile('Start im Verhältnis zum Maßstab', median(startzeiten) / median(massstabszeiten), 'x', 2);
   // The page's clock counts in steps of 0.1 ms; the mean of many presses
   // tells what lies below a step.
   zeile('neues Spiel (Median von 200)', median(neueSpiele), 'ms', 5);

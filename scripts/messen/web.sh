@@ -3,8 +3,9 @@
 # Size and speed of the browser edition, measured in headless Chromium on
 # this machine: the folder and the WebAssembly module with its loader, the
 # time from navigation to the first complete window (10 loads from
-# file://), a new game and a press that solves a pair, each timed in the
-# page. Figures for notes and reviews, not tests.
+# file://, in turns with a bare page of one button and a 400 x 400 canvas,
+# and the ratio of the two), a new game and a press that solves a pair,
+# each timed in the page. Figures for notes and reviews, not tests.
 #
 #   scripts/messen/web.sh [loads, default 10]
 set -euo pipefail
