@@ -3,6 +3,7 @@
 
 #include "ui/Farbwahl.h"
 #include "ui/Fehlerbericht.h"
+#include "ui/SpielbrettZugang.h"
 #include "ui/Uebersetzung.h"
 
 namespace kalumbo {
@@ -16,6 +17,8 @@ TAnwendung::TAnwendung(int& Argc, char** Argv) : QApplication(Argc, Argv)
     HalteEigeneFarbenImSpeicher();
     if (LadeQtsDeutsch(QtsDeutsch))
         installTranslator(&QtsDeutsch);
+    // Only now that the application exists does Qt ask the factory.
+    QAccessible::installFactory(SpielbrettZugang);
 }
 
 bool TAnwendung::notify(QObject* Empfaenger, QEvent* Ereignis)

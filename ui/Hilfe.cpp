@@ -157,6 +157,10 @@ THilfe::THilfe(QWidget* Eltern)
     setLineWidth(1);
     setAutoFillBackground(true);
     setFont(Fensterschrift());
+    // The names a screen reader gives the two boxes of text.
+    setAccessibleName(QStringLiteral("Hilfe"));
+    Memo2->setAccessibleName(QStringLiteral("Spielidee"));
+    Memo1->setAccessibleName(QString::fromUtf8("Erklärung"));
 }
 
 } // namespace kalumbo

@@ -2,6 +2,7 @@
 #include "ui/TForm1.h"
 
 #include "game/Formen.h"
+#include "game/Zellbeschreibung.h"
 #include "ui/BildFeld.h"
 #include "ui/Brettmaler.h"
 #include "ui/Farben.h"
@@ -63,7 +64,7 @@ TForm1::TForm1(std::unique_ptr<TZufallsquelle> Zufallsquelle, QWidget* Eltern)
                           Qt::WindowCloseButtonHint),
       Bevel1(Erzeuge<QFrame>(this, "Bevel1", {7, 7, 402, 402})),
       Bild(Erzeuge<TBildFeld>(this, "Bild", {8, 8, 400, 400})),
-      Spielbrett(Erzeuge<TBildFeld>(this, "Spielbrett", {8, 8, 400, 400})),
+      Spielbrett(Erzeuge<TSpielbrett>(this, "Spielbrett", {8, 8, 400, 400})),
       Bravo(Erzeuge<QLabel>(this, "Bravo", {38, 6, 318, 25},
                             QString::fromUtf8("B R A V O  !   Es ist alles gelöst !"))),
       Image1(Erzeuge<TBildFeld>(this, "Image1", {24, 409, 33, 8})),
@@ -165,11 +166,12 @@ void TForm1::RichteSeitenEin()
     Bildwahl->SetzeHinweis(QStringLiteral("Dieses Bild wird beim nächsten Spiel verwendet"));
 }
 
-// Tab visits "Neues Spiel", the controls of the page in front, "Ende" and
-// "Hilfe"; the tabs, the history and the help panel are not visited.
+// Tab visits "Neues Spiel", the board, the controls of the page in front,
+// "Ende" and "Hilfe"; the tabs, the history and the help panel are not
+// visited.
 void TForm1::RichteTabfolgeEin()
 {
-    QList<QWidget*> Folge{BitBtn1};
+    QList<QWidget*> Folge{BitBtn1, Spielbrett};
     for (TRadioGruppe* Gruppe : {Zahlenbereich, Rechenart, Maske, Bildwahl})
         for (int Index = 0; Index < Gruppe->Items().size(); ++Index)
             Folge.append(Gruppe->Knopf(Index));
@@ -195,6 +197,8 @@ void TForm1::VerbindeHandler()
             [this](Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
                 FuehreAus([&] { SpielbrettMouseDown(Spielbrett, Button, Shift, X, Y); });
             });
+    Spielbrett->SetzeBeschreiber(
+        [this](TZelle Zelle) { return BeschreibeZelle(Stand, FormAusMaske(MaskeIndex()), Zelle); });
 }
 
 // The two start colours become the chooser's first custom colours.
@@ -282,6 +286,7 @@ void TForm1::NeuesSpiel()
     }
     ZeichneBrett();
     Spielbrett->show();
+    Spielbrett->BeginneSpiel(Stand.Felder, FormAusMaske(MaskeIndex()));
 }
 
 // The picture file of the chosen item ("Bild1.jpg" ...) when there is one,

@@ -7,6 +7,7 @@
 #include "game/Spielstand.h"
 #include "game/Zufall.h"
 #include "ui/Farben.h"
+#include "ui/Spielbrett.h"
 
 #include <QImage>
 #include <QWidget>
@@ -51,7 +52,7 @@ public:
     // before it.
     QFrame* const Bevel1;
     TBildFeld* const Bild;
-    TBildFeld* const Spielbrett;
+    TSpielbrett* const Spielbrett;
     QLabel* const Bravo;
     TBildFeld* const Image1;
     TBildFeld* const Image2;

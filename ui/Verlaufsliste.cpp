@@ -13,6 +13,7 @@ TVerlaufsliste::TVerlaufsliste(QWidget* Eltern) : QPlainTextEdit(Eltern)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::ClickFocus);
+    setAccessibleName(QString::fromUtf8("Gelöste Rechnungen"));
 }
 
 bool TVerlaufsliste::event(QEvent* Ereignis)

@@ -207,7 +207,7 @@ QStringList Tabrunde(TForm1& Form1)
 
 TEST_F(Fenster, TabfolgeAufDenSeiten)
 {
-    EXPECT_EQ(Tabrunde(*Form1), (QStringList{"BitBtn1", "Zahlenbereich:50", "Rechenart:beide", "Maske:innen",
+    EXPECT_EQ(Tabrunde(*Form1), (QStringList{"BitBtn1", "Spielbrett", "Zahlenbereich:50", "Rechenart:beide", "Maske:innen",
                                              "Bildwahl:Bild1", "BitBtn3", "BitBtn4", "BitBtn2", "BitBtn5",
                                              "BitBtn1"}));
     // A group is visited at its chosen button.
@@ -215,7 +215,7 @@ TEST_F(Fenster, TabfolgeAufDenSeiten)
     EXPECT_TRUE(Tabrunde(*Form1).contains("Maske:S"));
 
     Form1->PageControl1->setCurrentWidget(Form1->Spiel);
-    EXPECT_EQ(Tabrunde(*Form1), (QStringList{"BitBtn1", "BitBtn2", "BitBtn5", "BitBtn1"}));
+    EXPECT_EQ(Tabrunde(*Form1), (QStringList{"BitBtn1", "Spielbrett", "BitBtn2", "BitBtn5", "BitBtn1"}));
 }
 
 TEST_F(Fenster, VerlaufBehaeltDieTabtasteWennErDenFokusHat)
