@@ -15,6 +15,7 @@ PAKETE_TEST=(
   libgtest-dev libgmock-dev libbenchmark-dev googletest
   clang libc++-dev libc++abi-dev
   xvfb xauth xdotool
+  at-spi2-core python3-pyatspi dbus dbus-x11
   desktop-file-utils appstream dpkg-dev file librsvg2-bin lintian
 )
 

@@ -7,6 +7,7 @@
 //     fenster_tests --lauf farbwahl setzen|pruefen
 //     fenster_tests --lauf bild
 //     fenster_tests --lauf deutsch
+//     fenster_tests --lauf zugang
 //     fenster_tests --lauf start [options of the program]
 //
 // Each gets the arguments after "--lauf", its own name first, and returns
@@ -16,6 +17,7 @@ namespace kalumbo::test {
 int FarbwahlLauf(int argc, char** argv);
 int BildLauf(int argc, char** argv);
 int DeutschLauf(int argc, char** argv);
+int ZugangLauf(int argc, char** argv);
 int StartLauf(int argc, char** argv);
 
 // Arguments that start a run, for QProcess.

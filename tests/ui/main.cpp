@@ -36,6 +36,8 @@ int Lauf(int argc, char** argv)
         return kalumbo::test::BildLauf(argc, argv);
     if (Name == "deutsch")
         return kalumbo::test::DeutschLauf(argc, argv);
+    if (Name == "zugang")
+        return kalumbo::test::ZugangLauf(argc, argv);
     if (Name == "start")
         return kalumbo::test::StartLauf(argc, argv);
     return 2;
