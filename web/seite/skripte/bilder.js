@@ -55,7 +55,9 @@ const Bilder = (() => {
         } catch {
           throw new Error(`Datei ${datei.name} kann nicht geöffnet werden`);
         }
-        modul.HEAPU8.set(stueck, modul._kalumbo_dekodierung_platz(dekodierung, stueck.length));
+        // Making room may grow the memory, which replaces HEAPU8.
+        const platz = modul._kalumbo_dekodierung_platz(dekodierung, stueck.length);
+        modul.HEAPU8.set(stueck, platz);
         stand = modul._kalumbo_dekodierung_nimm(dekodierung, anfang + laenge >= datei.size ? 1 : 0);
       }
       if (stand !== 1) {
