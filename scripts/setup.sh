@@ -6,7 +6,7 @@
 # To build and play the game.
 PAKETE_SPIEL=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev fonts-liberation
+  qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev fonts-liberation python3
 )
 
 # To build and run every test of the game and the Qt-free layers.

@@ -2,6 +2,7 @@
 #include "ui/Anwendung.h"
 
 #include "ui/Farbwahl.h"
+#include "ui/Textquelle.h"
 #include "ui/Fehlerbericht.h"
 #include "ui/SpielbrettZugang.h"
 #include "ui/Uebersetzung.h"
@@ -10,8 +11,8 @@ namespace kalumbo {
 
 TAnwendung::TAnwendung(int& Argc, char** Argv) : QApplication(Argc, Argv)
 {
-    setApplicationName(QStringLiteral("Rechen-Kalumbo"));
-    setApplicationDisplayName(QStringLiteral("Rechen-Kalumbo"));
+    setApplicationName(QText(Texte::Titel));
+    setApplicationDisplayName(QText(Texte::Titel));
     // Ties the window to its menu entry and icon on desktops that ask.
     setDesktopFileName(QStringLiteral("io.github.rechenkalumbo.RechenKalumbo"));
     HalteEigeneFarbenImSpeicher();

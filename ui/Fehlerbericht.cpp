@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Fehlerbericht.h"
 
+#include "ui/Textquelle.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -16,7 +18,7 @@ TFehleranzeige& Umleitung()
 
 void ZeigeMeldungsfenster(const QString& Text)
 {
-    QMessageBox Fenster(QMessageBox::Critical, QStringLiteral("Rechen-Kalumbo"), Text, QMessageBox::Ok,
+    QMessageBox Fenster(QMessageBox::Critical, QText(Texte::Titel), Text, QMessageBox::Ok,
                         QApplication::activeWindow());
     Fenster.exec();
 }

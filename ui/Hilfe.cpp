@@ -3,6 +3,7 @@
 
 #include "ui/Glyphen.h"
 #include "ui/Schriften.h"
+#include "ui/Textquelle.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -12,35 +13,6 @@
 namespace kalumbo {
 
 namespace {
-
-// The introduction above the example pair. Some lines keep a blank at
-// their end; it belongs to the text.
-const char Einleitung[] =
-    "Dieses Spiel wurde für Kinder geschrieben, die auf unterhaltsame Weise \n"
-    "Rechnen üben wollen. (Aber natürlich kann auch Erwachsenen etwas \n"
-    "Gehirntraining zwischendurch nicht schaden. :-) )\n"
-    "Das Spielprinzip ist ähnlich dem bekannten Kalumbo: Spielsteine, die nicht \n"
-    "seitlich 'eingesperrt' sind, können paarweise entfernt werden, wenn die \n"
-    "Rechnung und das Ergebnis zusammenpassen, also zum Beispiel:";
-
-// The main text below the example pair.
-const char Erklaerung[] =
-    "Dieses Spiel ist einerseits leichter als Kalumbo, weil die Spielsteine in einer\n"
-    "einzigen Ebene liegen; es geht ja vor allem um's Rechnen. Andererseits gibt es\n"
-    "von jeder Rechnung nur zwei passende Steine, nicht - wie bei Kalumbo - vier.\n"
-    "\n"
-    "Alle gelösten Rechnungen werden während des Spiels in die rechts unter 'Spiel'\n"
-    "sichtbare Liste eingetragen.\n"
-    "\n"
-    "Die 'Einstellungen' betreffen vor allem den Zahlenraum der Rechnungen, die\n"
-    "verwendeten Rechenarten (in verschiedenen Kombinationen) und die Anordnung\n"
-    "der Spielsteine.\n"
-    "Außerdem stehen vier Hintergrundbilder zur Auswahl. Eines oder mehrere davon\n"
-    "können auch durch eigene JPEG-Bilder im selben Verzeichnis wie das Spiel\n"
-    "ersetzt werden (Dateinamen Bild1.jpg bis Bild4.jpg sind möglich; es werden \n"
-    "400x400 Pixel verwendet).\n"
-    "Auch die Farben der Spielsteine können angepasst werden. Dabei werden die\n"
-    "gewählten Farben an die Farbpalette des Hintergrundbilds angeglichen.";
 
 // In Liberation Sans the widest line of the main text is 393 pixels wide,
 // more than the box's 385. Drawn at 97 per cent of its width every line
@@ -81,14 +53,14 @@ QLabel* Beschriftung(QWidget* Eltern, const char* Name, QPoint Ecke, const QStri
 
 // The text on a tile of the example pair. The label has no background of
 // its own, so the white tile shows around the letters.
-QLabel* Steintext(QWidget* Eltern, const char* Name, QPoint Ecke, const char* Text)
+QLabel* Steintext(QWidget* Eltern, const char* Name, QPoint Ecke, const char* Inhalt)
 {
-    return Beschriftung(Eltern, Name, Ecke, QString::fromLatin1(Text), Schrift(13, true));
+    return Beschriftung(Eltern, Name, Ecke, QText(Inhalt), Schrift(13, true));
 }
 
 QLabel* Versionstext(QWidget* Eltern)
 {
-    auto* Ergebnis = Beschriftung(Eltern, "Label9", {8, 377}, QStringLiteral("Version 1.0"), Schrift(11));
+    auto* Ergebnis = Beschriftung(Eltern, "Label9", {8, 377}, QText(Texte::Version), Schrift(11));
     Ergebnis->resize(Ergebnis->width(), Versionshoehe);
     QPalette Farben = Ergebnis->palette();
     Farben.setColor(QPalette::WindowText, QColor(0, 0, 128));
@@ -99,7 +71,7 @@ QLabel* Versionstext(QWidget* Eltern)
 
 // A text box without frame or scroll bars, in the panel's colour, that
 // breaks its lines at word boundaries.
-QPlainTextEdit* Textfeld(QWidget* Eltern, const char* Name, QRect Lage, const char* Text, bool NurLesen)
+QPlainTextEdit* Textfeld(QWidget* Eltern, const char* Name, QRect Lage, const char* Inhalt, bool NurLesen)
 {
     auto* Feld = new QPlainTextEdit(Eltern);
     Feld->setObjectName(QString::fromLatin1(Name));
@@ -119,7 +91,7 @@ QPlainTextEdit* Textfeld(QWidget* Eltern, const char* Name, QRect Lage, const ch
     Farben.setColor(QPalette::Base, Farben.color(QPalette::Window));
     Feld->setPalette(Farben);
 
-    Feld->setPlainText(QString::fromUtf8(Text));
+    Feld->setPlainText(QText(Inhalt));
     Feld->setReadOnly(NurLesen);
     Feld->setFocusPolicy(Qt::ClickFocus);
     // Tab leaves the box as it leaves any control of the window; it types
@@ -130,12 +102,12 @@ QPlainTextEdit* Textfeld(QWidget* Eltern, const char* Name, QRect Lage, const ch
 
 QPushButton* Fertigknopf(QWidget* Eltern)
 {
-    auto* Knopf = new QPushButton(QStringLiteral("Fertig"), Eltern);
+    auto* Knopf = new QPushButton(QText(Texte::Fertig), Eltern);
     Knopf->setObjectName(QStringLiteral("BitBtn6"));
     Knopf->setGeometry(314, 370, 75, 24);
     Knopf->setIcon(Standardglyphe(Eltern, QStyle::SP_DialogOkButton));
     Knopf->setIconSize(QSize(16, 16));
-    Knopf->setToolTip(QStringLiteral("Hilfetext ausblenden"));
+    Knopf->setToolTip(QText(Texte::FertigHinweis));
     Knopf->setFocusPolicy(Qt::ClickFocus);
     return Knopf;
 }
@@ -145,13 +117,13 @@ QPushButton* Fertigknopf(QWidget* Eltern)
 THilfe::THilfe(QWidget* Eltern)
     : QFrame(Eltern),
       Shape1(Quadrat(this, "Shape1", {136, 103})),
-      Label2(Steintext(this, "Label2", {149, 120}, "1+1")),
+      Label2(Steintext(this, "Label2", {149, 120}, Texte::BeispielRechnung)),
       Shape2(Quadrat(this, "Shape2", {208, 103})),
-      Label3(Steintext(this, "Label3", {229, 120}, "2")),
+      Label3(Steintext(this, "Label3", {229, 120}, Texte::BeispielErgebnis)),
       Label9(Versionstext(this)),
-      Memo1(Textfeld(this, "Memo1", {8, 160, 385, 209}, Erklaerung, true)),
+      Memo1(Textfeld(this, "Memo1", {8, 160, 385, 209}, Texte::Erklaerung, true)),
       BitBtn6(Fertigknopf(this)),
-      Memo2(Textfeld(this, "Memo2", {8, 8, 385, 89}, Einleitung, false))
+      Memo2(Textfeld(this, "Memo2", {8, 8, 385, 89}, Texte::Einleitung, false))
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);

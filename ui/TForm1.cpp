@@ -14,6 +14,7 @@
 #include "ui/RadioGruppe.h"
 #include "ui/Reiterstil.h"
 #include "ui/Schriften.h"
+#include "ui/Textquelle.h"
 #include "ui/Verlaufsliste.h"
 
 #include <QKeyEvent>
@@ -65,8 +66,7 @@ TForm1::TForm1(std::unique_ptr<TZufallsquelle> Zufallsquelle, QWidget* Eltern)
       Bevel1(Erzeuge<QFrame>(this, "Bevel1", {7, 7, 402, 402})),
       Bild(Erzeuge<TBildFeld>(this, "Bild", {8, 8, 400, 400})),
       Spielbrett(Erzeuge<TSpielbrett>(this, "Spielbrett", {8, 8, 400, 400})),
-      Bravo(Erzeuge<QLabel>(this, "Bravo", {38, 6, 318, 25},
-                            QString::fromUtf8("B R A V O  !   Es ist alles gelöst !"))),
+      Bravo(Erzeuge<QLabel>(this, "Bravo", {38, 6, 318, 25}, QText(Texte::Bravo))),
       Image1(Erzeuge<TBildFeld>(this, "Image1", {24, 409, 33, 8})),
       Image2(Erzeuge<TBildFeld>(this, "Image2", {64, 409, 33, 8})),
       Image3(Erzeuge<TBildFeld>(this, "Image3", {104, 409, 33, 8})),
@@ -74,31 +74,28 @@ TForm1::TForm1(std::unique_ptr<TZufallsquelle> Zufallsquelle, QWidget* Eltern)
       Hilfe(Erzeuge<THilfe>(this, "Hilfe", {8, 8, 400, 400})),
       PageControl1(Erzeuge<QTabWidget>(this, "PageControl1", {424, 72, 121, 337})),
       Spiel(new QWidget),
-      Geloest(Erzeuge<QLabel>(Spiel, "Geloest", {25, 5, 67, 13}, QString::fromUtf8("0 von 0 gelöst"))),
+      Geloest(Erzeuge<QLabel>(Spiel, "Geloest", {25, 5, 67, 13}, QText(Texte::GeloestAmStart))),
       History(Erzeuge<TVerlaufsliste>(Spiel, "History", {0, 24, 113, 273})),
       Einstellungen(new QWidget),
-      Zahlenbereich(Erzeuge<TRadioGruppe>(Einstellungen, "Zahlenbereich", {0, 1, 113, 52},
-                                          QStringLiteral("Zahlen bis ..."),
-                                          QStringList{"30", "50", "100", "1000"})),
-      Rechenart(Erzeuge<TRadioGruppe>(Einstellungen, "Rechenart", {0, 53, 113, 87}, QStringLiteral("Rechenarten"),
-                                      QStringList{"plus", "minus", "beide", "alle", "mal", "durch", "beide"})),
-      Maske(Erzeuge<TRadioGruppe>(Einstellungen, "Maske", {0, 140, 113, 53}, QStringLiteral("Form"),
-                                  QStringList{"innen", "A", QString::fromUtf8("außen"), "S"})),
-      Bildwahl(Erzeuge<TRadioGruppe>(Einstellungen, "Bildwahl", {0, 194, 113, 52}, QStringLiteral("Hintergrund"),
-                                     QStringList{"Bild1", "Bild2", "Bild3", "Bild4"})),
-      Label4(Erzeuge<QLabel>(Einstellungen, "Label4", {4, 248, 108, 13}, QStringLiteral("Farben der Spielsteine:"))),
-      BitBtn3(Knopf(Einstellungen, "BitBtn3", {8, 263, 97, 21}, QStringLiteral("normal"), Palettenglyphe(),
-                    QStringLiteral("Hier kann die Farbe eines nicht ausgewählten Spielsteins eingestellt werden"))),
-      BitBtn4(Knopf(Einstellungen, "BitBtn4", {8, 287, 97, 20}, QString::fromUtf8("ausgewählt"), Palettenglyphe(),
-                    QString::fromUtf8("Hier kann die Farbe eines durch Klicken ausgewählten Spielsteins "
-                                      "eingestellt werden"))),
-      BitBtn1(Knopf(this, "BitBtn1", {424, 40, 121, 25}, QStringLiteral("&Neues Spiel"),
-                    Standardglyphe(this, QStyle::SP_BrowserReload), QStringLiteral("Ein neues Spiel beginnen"))),
-      BitBtn2(Knopf(this, "BitBtn2", {488, 8, 57, 25}, QStringLiteral("&Ende"),
-                    Standardglyphe(this, QStyle::SP_DialogCancelButton), QStringLiteral("Programm beenden"))),
-      BitBtn5(Knopf(this, "BitBtn5", {424, 8, 57, 25}, QStringLiteral("&Hilfe"),
-                    Standardglyphe(this, QStyle::SP_MessageBoxQuestion),
-                    QStringLiteral("Hilfetext ein- bzw. ausblenden"))),
+      Zahlenbereich(Erzeuge<TRadioGruppe>(Einstellungen, "Zahlenbereich", {0, 1, 113, 52}, QText(Texte::Zahlenbereich),
+                                          Eintraege(Texte::ZahlenbereichEintraege))),
+      Rechenart(Erzeuge<TRadioGruppe>(Einstellungen, "Rechenart", {0, 53, 113, 87}, QText(Texte::Rechenart),
+                                      Eintraege(Texte::RechenartEintraege))),
+      Maske(Erzeuge<TRadioGruppe>(Einstellungen, "Maske", {0, 140, 113, 53}, QText(Texte::Maske),
+                                  Eintraege(Texte::MaskeEintraege))),
+      Bildwahl(Erzeuge<TRadioGruppe>(Einstellungen, "Bildwahl", {0, 194, 113, 52}, QText(Texte::Bildwahl),
+                                     Eintraege(Texte::BildwahlEintraege))),
+      Label4(Erzeuge<QLabel>(Einstellungen, "Label4", {4, 248, 108, 13}, QText(Texte::Farben))),
+      BitBtn3(Knopf(Einstellungen, "BitBtn3", {8, 263, 97, 21}, QText(Texte::FarbeNormal), Palettenglyphe(),
+                    QText(Texte::FarbeNormalHinweis))),
+      BitBtn4(Knopf(Einstellungen, "BitBtn4", {8, 287, 97, 20}, QText(Texte::FarbeAusgewaehlt), Palettenglyphe(),
+                    QText(Texte::FarbeAusgewaehltHinweis))),
+      BitBtn1(Knopf(this, "BitBtn1", {424, 40, 121, 25}, QText(Texte::NeuesSpiel),
+                    Standardglyphe(this, QStyle::SP_BrowserReload), QText(Texte::NeuesSpielHinweis))),
+      BitBtn2(Knopf(this, "BitBtn2", {488, 8, 57, 25}, QText(Texte::Ende),
+                    Standardglyphe(this, QStyle::SP_DialogCancelButton), QText(Texte::EndeHinweis))),
+      BitBtn5(Knopf(this, "BitBtn5", {424, 8, 57, 25}, QText(Texte::Hilfe),
+                    Standardglyphe(this, QStyle::SP_MessageBoxQuestion), QText(Texte::HilfeHinweis))),
       Farbwahl(std::make_unique<TQtFarbwahl>()),
       Zufallsquelle(std::move(Zufallsquelle)),
       Regeln(Stand, *this, *this->Zufallsquelle, *this)
@@ -115,7 +112,7 @@ TForm1::~TForm1() = default;
 void TForm1::RichteFensterEin()
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Rechen-Kalumbo"));
+    setWindowTitle(QText(Texte::Titel));
     setWindowIcon(Programmsymbol());
     setFont(Fensterschrift());
     resize(Fenstergroesse);
@@ -136,8 +133,8 @@ void TForm1::RichteFensterEin()
 
 void TForm1::RichteSeitenEin()
 {
-    PageControl1->addTab(Spiel, QStringLiteral("Spiel"));
-    PageControl1->addTab(Einstellungen, QStringLiteral("Einstellungen"));
+    PageControl1->addTab(Spiel, QText(Texte::SeiteSpiel));
+    PageControl1->addTab(Einstellungen, QText(Texte::SeiteEinstellungen));
     PageControl1->setCurrentWidget(Einstellungen);
     auto* Reiter = PageControl1->tabBar();
     auto* Stil = new TReiterstil;
@@ -154,16 +151,13 @@ void TForm1::RichteSeitenEin()
     SetzeFortschritt(Geloest->text());
 
     Zahlenbereich->SetzeItemIndex(1);
-    Zahlenbereich->SetzeHinweis(
-        QString::fromUtf8("Hier kann die höchste in den Rechenaufgaben vorkommende Zahl festgelegt werden"));
+    Zahlenbereich->SetzeHinweis(QText(Texte::ZahlenbereichHinweis));
     Rechenart->SetzeItemIndex(2);
-    Rechenart->SetzeHinweis(QStringLiteral(
-        "Diese Grundrechenarten sowie deren Kombination sollen in den Rechenaufgaben vorkommen"));
+    Rechenart->SetzeHinweis(QText(Texte::RechenartHinweis));
     Maske->SetzeItemIndex(0);
-    Maske->SetzeHinweis(
-        QString::fromUtf8("Die Spielsteine werden beim nächsten Spiel in einer dieser Formen aufgelegt"));
+    Maske->SetzeHinweis(QText(Texte::MaskeHinweis));
     Bildwahl->SetzeItemIndex(0);
-    Bildwahl->SetzeHinweis(QStringLiteral("Dieses Bild wird beim nächsten Spiel verwendet"));
+    Bildwahl->SetzeHinweis(QText(Texte::BildwahlHinweis));
 }
 
 // Tab visits "Neues Spiel", the board, the controls of the page in front,

@@ -5,6 +5,7 @@
 
 #include "Fensterhilfen.h"
 #include "ui/Schriften.h"
+#include "ui/Textquelle.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -30,33 +31,14 @@ static void PrintTo(const QRect& Lage, std::ostream* Ausgabe)
 namespace kalumbo::test {
 namespace {
 
-const QStringList Einleitung{
-    QString::fromUtf8("Dieses Spiel wurde für Kinder geschrieben, die auf unterhaltsame Weise "),
-    QString::fromUtf8("Rechnen üben wollen. (Aber natürlich kann auch Erwachsenen etwas "),
-    QString::fromUtf8("Gehirntraining zwischendurch nicht schaden. :-) )"),
-    QString::fromUtf8("Das Spielprinzip ist ähnlich dem bekannten Kalumbo: Spielsteine, die nicht "),
-    QString::fromUtf8("seitlich 'eingesperrt' sind, können paarweise entfernt werden, wenn die "),
-    QString::fromUtf8("Rechnung und das Ergebnis zusammenpassen, also zum Beispiel:"),
-};
+// The help texts as the game's one text source holds them, a paragraph a line.
+QStringList Zeilen(const char* Text)
+{
+    return QText(Text).split(u'\n');
+}
 
-const QStringList Erklaerung{
-    QString::fromUtf8("Dieses Spiel ist einerseits leichter als Kalumbo, weil die Spielsteine in einer"),
-    QString::fromUtf8("einzigen Ebene liegen; es geht ja vor allem um's Rechnen. Andererseits gibt es"),
-    QString::fromUtf8("von jeder Rechnung nur zwei passende Steine, nicht - wie bei Kalumbo - vier."),
-    QString(),
-    QString::fromUtf8("Alle gelösten Rechnungen werden während des Spiels in die rechts unter 'Spiel'"),
-    QString::fromUtf8("sichtbare Liste eingetragen."),
-    QString(),
-    QString::fromUtf8("Die 'Einstellungen' betreffen vor allem den Zahlenraum der Rechnungen, die"),
-    QString::fromUtf8("verwendeten Rechenarten (in verschiedenen Kombinationen) und die Anordnung"),
-    QString::fromUtf8("der Spielsteine."),
-    QString::fromUtf8("Außerdem stehen vier Hintergrundbilder zur Auswahl. Eines oder mehrere davon"),
-    QString::fromUtf8("können auch durch eigene JPEG-Bilder im selben Verzeichnis wie das Spiel"),
-    QString::fromUtf8("ersetzt werden (Dateinamen Bild1.jpg bis Bild4.jpg sind möglich; es werden "),
-    QString::fromUtf8("400x400 Pixel verwendet)."),
-    QString::fromUtf8("Auch die Farben der Spielsteine können angepasst werden. Dabei werden die"),
-    QString::fromUtf8("gewählten Farben an die Farbpalette des Hintergrundbilds angeglichen."),
-};
+const QStringList Einleitung = Zeilen(Texte::Einleitung);
+const QStringList Erklaerung = Zeilen(Texte::Erklaerung);
 
 QStringList Absaetze(const QPlainTextEdit* Feld)
 {

@@ -81,8 +81,10 @@ const Spiel = (() => {
       ]);
       regeln = geladen;
     } catch (fehler) {
-      document.body.innerHTML =
-        '<p class="hinweis">Dieser Browser kann Rechen-Kalumbo leider nicht ausführen.</p>';
+      const hinweis = document.createElement('p');
+      hinweis.className = 'hinweis';
+      hinweis.textContent = Texte.BrowserZuAlt;
+      document.body.replaceChildren(hinweis);
       throw fehler;
     }
     Bilder.dekodiereVorab();
