@@ -29,11 +29,16 @@ void TBrowserspiel::Druck(int X, int Y)
 
 void TBrowserspiel::ZeichneBrett()
 {
-    const int Form = FormAusMaske(Seite.MaskeIndex());
+    const int Form = this->Form();
     for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
         for (int Spalte = 1; Spalte <= Spalten; ++Spalte)
             if (IstPosition(Form, Spalte, Zeile))
                 Seite.ZeichneStein(Spalte, Zeile);
+}
+
+int TBrowserspiel::Form() const
+{
+    return FormAusMaske(Seite.MaskeIndex());
 }
 
 void TBrowserspiel::SaeeFest(std::uint64_t Saat)
@@ -50,7 +55,7 @@ std::string TBrowserspiel::Zustand() const
     const auto Text = [](const std::string& Wert) { return '"' + Wert + '"'; };
     const auto Paar = [&](int Erstes, int Zweites) { return '[' + Zahl(Erstes) + ',' + Zahl(Zweites) + ']'; };
 
-    const int Form = FormAusMaske(Seite.MaskeIndex());
+    const int Form = this->Form();
     std::string Json = "{\"klick\":" + Paar(Stand.KlickSpalte, Stand.KlickZeile) +
                        ",\"auswahl\":" + Paar(Stand.AuswahlSpalte, Stand.AuswahlZeile) +
                        ",\"geloest\":" + Zahl(Stand.AnzahlGeloest) + ",\"aufgaben\":[";

@@ -35,6 +35,13 @@ public:
     // as in every other build of the game.
     void SaeeFest(std::uint64_t Saat);
 
+    // The game as it stands, for the keyboard cursor and the screen
+    // reader's view of the board.
+    const TSpielstand& Spielstand() const { return Stand; }
+
+    // The shape chosen now on the page.
+    int Form() const;
+
     // The game as it stands, as JSON, for tests and measurements: the last
     // press, the selection, the count, the problems and every cell with
     // its pair, its side and whether its tile may be taken now.
