@@ -2,7 +2,7 @@
 // What the page's scripts call. Every call runs to its end before the next
 // event of the page, as the window's handlers do on the desktop.
 #include "game/Startwahl.h"
-#include "web/Browserspiel.h"
+#include "web/Spielobjekt.h"
 
 #include <emscripten/emscripten.h>
 
@@ -12,11 +12,7 @@
 
 namespace {
 
-kalumbo::web::TBrowserspiel& Spiel()
-{
-    static kalumbo::web::TBrowserspiel Das;
-    return Das;
-}
+using kalumbo::web::Spiel;
 
 // A text the page hands over: it asks for room, writes the text's UTF-8
 // bytes into it, then makes the call that reads it.
