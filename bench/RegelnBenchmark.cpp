@@ -21,6 +21,11 @@ struct TStilleAnzeige : TAnzeige {
     void ZeigeFortschritt(const std::string&) override {}
     void ErgaenzeVerlauf(const std::string&) override {}
     void ZeigeBravo() override {}
+    void VerbergeHilfe() override {}
+    void LeereVerlauf() override {}
+    void VerbergeBravo() override {}
+    void LegeBrettAn() override {}
+    void ZeigeBrett() override {}
 };
 
 // A game with the rules bound to it, as the window holds one.

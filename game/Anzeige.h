@@ -18,6 +18,20 @@ public:
     // All pairs are solved.
     virtual void ZeigeBravo() = 0;
 
+    // The steps of a new game that only the window knows how to do, in the
+    // order the new game takes them.
+    // First of all: the help panel goes away.
+    virtual void VerbergeHilfe() = 0;
+    // The history of solved problems is emptied.
+    virtual void LeereVerlauf() = 0;
+    // After the deal: the completion text goes away.
+    virtual void VerbergeBravo() = 0;
+    // The board is hidden and laid out afresh: grey, with the background
+    // picture of the chosen item painted over it. The tiles come next.
+    virtual void LegeBrettAn() = 0;
+    // The board, with every tile drawn, is shown again.
+    virtual void ZeigeBrett() = 0;
+
 protected:
     ~TAnzeige() = default;
 };

@@ -1,7 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string_view>
+
 namespace kalumbo {
+
+// The radio-button groups of the settings page, in its order.
+enum class TGruppe { Zahlenbereich, Rechenart, Maske, Bildwahl };
+
+// The group's name in both editions: the control's name on the desktop,
+// the group's name in the page's markup.
+constexpr std::string_view Gruppenname(TGruppe Gruppe)
+{
+    switch (Gruppe) {
+    case TGruppe::Zahlenbereich:
+        return "Zahlenbereich";
+    case TGruppe::Rechenart:
+        return "Rechenart";
+    case TGruppe::Maske:
+        return "Maske";
+    case TGruppe::Bildwahl:
+        return "Bildwahl";
+    }
+    return {};
+}
 
 // The choices on the settings page, as item indices counted from 0. The
 // rules ask for them each time they run and keep no copy, so a changed

@@ -26,6 +26,30 @@ bool TRegeln::HatStein(int Spalte, int Zeile) const
     return IstPosition(Form(), Spalte, Zeile) && Stand.Felder[Spalte][Zeile].Seite != KeinStein;
 }
 
+void TRegeln::NeuesSpiel()
+{
+    Anzeige.VerbergeHilfe();
+    Stand.AnzahlGeloest = 0;
+    Anzeige.ZeigeFortschritt(Fortschrittstext(0));
+    Waehle(0, 0);
+    Anzeige.LeereVerlauf();
+    ErzeugeAufgaben();
+    VerteileSteine();
+    Anzeige.VerbergeBravo();
+    Anzeige.LegeBrettAn();
+    ZeichneBrett();
+    Anzeige.ZeigeBrett();
+}
+
+void TRegeln::ZeichneBrett()
+{
+    const int Form = this->Form();
+    for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
+        for (int Spalte = 1; Spalte <= Spalten; ++Spalte)
+            if (IstPosition(Form, Spalte, Zeile))
+                Anzeige.ZeichneStein(Spalte, Zeile);
+}
+
 void TRegeln::ErzeugeAufgaben()
 {
     kalumbo::ErzeugeAufgaben(Stand.Aufgaben, Einstellungen.ZahlenbereichIndex(), Einstellungen.RechenartIndex(), Quelle);

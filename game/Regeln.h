@@ -21,6 +21,14 @@ public:
     // Whether a tile stands at the cell in the shape chosen now.
     bool HatStein(int Spalte, int Zeile) const;
 
+    // A new game from start to finish: the count, progress text, selection
+    // and history start afresh, 18 new problems are made and dealt onto the
+    // chosen shape, and the board is laid out and drawn whole.
+    void NeuesSpiel();
+
+    // Draws every position of the chosen shape again, as the game stands.
+    void ZeichneBrett();
+
     // 18 new problem pairs for the chosen range and operations.
     void ErzeugeAufgaben();
 

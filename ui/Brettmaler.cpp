@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Brettmaler.h"
 
-#include "game/Brett.h"
+#include "game/Aussehen.h"
 #include "ui/Farben.h"
 
 #include <QFontMetrics>
@@ -10,8 +10,6 @@
 namespace kalumbo {
 
 namespace {
-
-constexpr int Steingroesse = Zellgroesse - 1; // 49: the cell without its last column and row
 
 // Copies the cell's square from the background; where the background does
 // not reach, the board shows its grey.
@@ -30,22 +28,18 @@ void MaleHintergrund(QPainter& Maler, const QImage& Hintergrund, const QRect& Qu
 void MaleStein(QPainter& Maler, const QRect& Quadrat, const QColor& Fuellung, const QString& Text,
                const QFont& Schrift)
 {
-    const QRect Innen = Quadrat.adjusted(1, 1, -1, -1); // 47 x 47 inside the outline
+    const QRect Innen = Quadrat.adjusted(Steinrand, Steinrand, -Steinrand, -Steinrand);
     Maler.fillRect(Quadrat, Qt::black);
     Maler.fillRect(Innen, Fuellung);
 
     Maler.setFont(Schrift);
     const QFontMetrics Masse(Schrift);
-    const int Breite = Masse.horizontalAdvance(Text);
-    const int Hoehe = Masse.height();
-    // The middle of the text at the tile's middle column, one pixel below its middle row.
-    const int X = Quadrat.left() + 24 - Breite / 2;
-    const int Y = Quadrat.top() + 25 - Hoehe / 2;
+    const TTextlage Lage = Textlage(Masse.horizontalAdvance(Text), Masse.height(), Masse.ascent());
 
     Maler.save();
     Maler.setClipRect(Innen);
     Maler.setPen(Qt::black);
-    Maler.drawText(QPoint(X, Y + Masse.ascent()), Text);
+    Maler.drawText(Quadrat.topLeft() + QPoint(Lage.X, Lage.Grundlinie), Text);
     Maler.restore();
 }
 
@@ -56,11 +50,12 @@ void MaleZelle(QImage& Brett, const QImage& Hintergrund, const TSpielstand& Stan
 {
     const QRect Quadrat(Zellgroesse * (Spalte - 1), Zellgroesse * (Zeile - 1), Steingroesse, Steingroesse);
     QPainter Maler(&Brett);
-    if (Stand.Felder[Spalte][Zeile].Seite == KeinStein) {
+    const TZellbild Bild = Zellbild(Stand, Spalte, Zeile);
+    if (Bild == TZellbild::Hintergrund) {
         MaleHintergrund(Maler, Hintergrund, Quadrat);
         return;
     }
-    const QColor& Fuellung = Stand.IstAusgewaehlt(Spalte, Zeile) ? Aussehen.Ausgewaehlt : Aussehen.Normal;
+    const QColor& Fuellung = Bild == TZellbild::AusgewaehlterStein ? Aussehen.Ausgewaehlt : Aussehen.Normal;
     MaleStein(Maler, Quadrat, Fuellung, QString::fromStdString(Stand.Steintext(Spalte, Zeile)), Aussehen.Schrift);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Schriften.h"
 
+#include "game/Aussehen.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -30,7 +32,7 @@ QFont Fensterschrift()
 
 QFont Steinschrift()
 {
-    return Schrift(13);
+    return Schrift(Schriftgroesse);
 }
 
 QFont Bravoschrift()

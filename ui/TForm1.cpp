@@ -260,25 +260,40 @@ void TForm1::SpielbrettMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifier
     Regeln.Druck(X, Y);
 }
 
+// The rules run the whole sequence; the window lays out the board with
+// its picture. A picture that cannot be read ends it there, with the
+// board hidden.
 void TForm1::NeuesSpiel()
 {
+    Regeln.NeuesSpiel();
+}
+
+void TForm1::VerbergeHilfe()
+{
     Hilfe->hide();
-    Stand.AnzahlGeloest = 0;
-    SetzeFortschritt(QString::fromStdString(Fortschrittstext(0)));
-    Stand.AuswahlSpalte = 0;
-    Stand.AuswahlZeile = 0;
+}
+
+void TForm1::LeereVerlauf()
+{
     History->clear();
-    Regeln.ErzeugeAufgaben();
-    Regeln.VerteileSteine();
+}
+
+void TForm1::VerbergeBravo()
+{
     Bravo->hide();
+}
+
+void TForm1::LegeBrettAn()
+{
     Spielbrett->hide();
     Spielbrett->NeueLeinwand(Brettmass, AlsQColor(Brettgrau));
     SetzeHintergrund();
-    {
-        QPainter Maler(&Spielbrett->Leinwand(Brettmass));
-        Maler.drawImage(QPoint(0, 0), HintergrundFuerBrett());
-    }
-    ZeichneBrett();
+    QPainter Maler(&Spielbrett->Leinwand(Brettmass));
+    Maler.drawImage(QPoint(0, 0), HintergrundFuerBrett());
+}
+
+void TForm1::ZeigeBrett()
+{
     Spielbrett->show();
     Spielbrett->BeginneSpiel(Stand.Felder, FormAusMaske(MaskeIndex()));
 }
@@ -326,11 +341,7 @@ void TForm1::ZeichneStein(int Spalte, int Zeile)
 
 void TForm1::ZeichneBrett()
 {
-    const int Form = FormAusMaske(MaskeIndex());
-    for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
-        for (int Spalte = 1; Spalte <= Spalten; ++Spalte)
-            if (IstPosition(Form, Spalte, Zeile))
-                ZeichneStein(Spalte, Zeile);
+    Regeln.ZeichneBrett();
 }
 
 // The label is as wide as its text and keeps its right edge.

@@ -112,6 +112,11 @@ private:
     void ZeigeFortschritt(const std::string& Text) override;
     void ErgaenzeVerlauf(const std::string& Zeile) override;
     void ZeigeBravo() override;
+    void VerbergeHilfe() override;
+    void LeereVerlauf() override;
+    void VerbergeBravo() override;
+    void LegeBrettAn() override;
+    void ZeigeBrett() override;
 
     std::array<TBildFeld*, 4> EingebauteBilder() const;
 

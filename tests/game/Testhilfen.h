@@ -95,6 +95,11 @@ struct TProtokoll : TAnzeige {
     void ZeigeFortschritt(const std::string& Text) override { Zeilen.push_back("Fortschritt " + Text); }
     void ErgaenzeVerlauf(const std::string& Zeile) override { Zeilen.push_back("Verlauf " + Zeile); }
     void ZeigeBravo() override { Zeilen.push_back("Bravo"); }
+    void VerbergeHilfe() override { Zeilen.push_back("Hilfe weg"); }
+    void LeereVerlauf() override { Zeilen.push_back("Verlauf leer"); }
+    void VerbergeBravo() override { Zeilen.push_back("Bravo weg"); }
+    void LegeBrettAn() override { Zeilen.push_back("Brett angelegt"); }
+    void ZeigeBrett() override { Zeilen.push_back("Brett gezeigt"); }
 
     std::vector<std::string> Zeilen;
 };

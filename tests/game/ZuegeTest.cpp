@@ -33,6 +33,15 @@ struct TBeobachter : TAnzeige {
         Verlauf.push_back(Zeile);
     }
     void ZeigeBravo() override { Effekte.push_back("Bravo"); }
+    void VerbergeHilfe() override { Effekte.push_back("Hilfe weg"); }
+    void LeereVerlauf() override
+    {
+        Effekte.push_back("Verlauf leer");
+        Verlauf.clear();
+    }
+    void VerbergeBravo() override { Effekte.push_back("Bravo weg"); }
+    void LegeBrettAn() override { Effekte.push_back("Brett angelegt"); }
+    void ZeigeBrett() override { Effekte.push_back("Brett gezeigt"); }
 
     std::vector<std::string> Nimm()
     {
@@ -48,16 +57,10 @@ struct TBeobachter : TAnzeige {
 
 class Zuege : public testing::Test {
 protected:
-    // What the window does for a new game, as far as the rules are concerned.
     void NeuesSpiel(unsigned Saat = 1)
     {
         Quelle = test::TFesterZufall(Saat);
-        Stand.AnzahlGeloest = 0;
-        Stand.AuswahlSpalte = 0;
-        Stand.AuswahlZeile = 0;
-        Anzeige.Verlauf.clear();
-        Regeln.ErzeugeAufgaben();
-        Regeln.VerteileSteine();
+        Regeln.NeuesSpiel();
         Anzeige.Nimm();
     }
 
@@ -112,6 +115,40 @@ TEST_F(Zuege, VorDemErstenSpielWirdJederDruckIgnoriert)
     EXPECT_EQ(Stand.KlickSpalte, 8);
     EXPECT_EQ(Stand.KlickZeile, 8);
     EXPECT_FALSE(Stand.HatAuswahl());
+}
+
+// A new game in the middle of one: everything of the old game is gone
+// before the board is laid out, and the board is drawn whole, from the new
+// deal, between laying it out and showing it.
+TEST_F(Zuege, NeuesSpielRaeumtAufTeiltAusUndZeichnetDasGanzeBrett)
+{
+    NeuesSpiel(1);
+    const auto [Rechnung, Ergebnis] = FreiesPaar().value();
+    Druecke(Rechnung.Spalte, Rechnung.Zeile);
+    Druecke(Ergebnis.Spalte, Ergebnis.Zeile);
+    const auto Andere = FreiesPaar().value();
+    Druecke(Andere.first.Spalte, Andere.first.Zeile);
+    ASSERT_EQ(Stand.AnzahlGeloest, 1);
+    ASSERT_TRUE(Stand.HatAuswahl());
+    Anzeige.Nimm();
+
+    Quelle = test::TFesterZufall(2);
+    Regeln.NeuesSpiel();
+    const std::vector<std::string> Effekte = Anzeige.Nimm();
+
+    ASSERT_GE(Effekte.size(), 7U);
+    EXPECT_EQ(std::vector(Effekte.begin(), Effekte.begin() + 5),
+              (std::vector<std::string>{"Hilfe weg", "0 von 18 gelöst", "Verlauf leer", "Bravo weg", "Brett angelegt"}));
+    EXPECT_EQ(Effekte.back(), "Brett gezeigt");
+    std::vector<std::string> Erwartet;
+    for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
+        for (int Spalte = 1; Spalte <= Spalten; ++Spalte)
+            if (IstPosition(FormAusMaske(Einstellungen.Maske), Spalte, Zeile))
+                Erwartet.push_back(Zelle({Spalte, Zeile}, "normal"));
+    EXPECT_EQ(std::vector(Effekte.begin() + 5, Effekte.end() - 1), Erwartet);
+    EXPECT_EQ(Stand.AnzahlGeloest, 0);
+    EXPECT_FALSE(Stand.HatAuswahl());
+    EXPECT_TRUE(Anzeige.Verlauf.empty());
 }
 
 TEST_F(Zuege, DruckNebenDemBrettAendertNichts)
