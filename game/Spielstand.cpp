@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Spielstand.h"
 
+#include "texte/Fuellen.h"
+#include "texte/Texte.h"
+
 namespace kalumbo {
 
 const std::string& TSpielstand::Steintext(int Spalte, int Zeile) const
@@ -15,7 +18,7 @@ const std::string& TSpielstand::Steintext(int Spalte, int Zeile) const
 
 std::string Fortschrittstext(int AnzahlGeloest)
 {
-    return std::to_string(AnzahlGeloest) + " von " + std::to_string(AnzahlPaare) + " gelöst";
+    return Texte::Fuelle(Texte::Fortschritt, {std::to_string(AnzahlGeloest), std::to_string(AnzahlPaare)});
 }
 
 std::string Verlaufszeile(const TAufgabe& Aufgabe)

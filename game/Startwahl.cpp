@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Startwahl.h"
 
+#include "texte/Fuellen.h"
+#include "texte/Texte.h"
+
 #include <utility>
 
 namespace kalumbo {
@@ -89,7 +92,7 @@ std::string Dekodiert(std::string_view Text)
 
 std::string InAnfuehrung(std::string_view Text)
 {
-    return "\u201e" + std::string(Text) + "\u201c";
+    return Texte::Fuelle(Texte::Angefuehrt, {Text});
 }
 
 } // namespace
@@ -143,8 +146,7 @@ std::string ErlaubteOptionen(std::string_view Vorsatz)
 
 std::string WertAbgelehnt(std::string_view Genannt, std::string_view Wert, const TStartoption& Option)
 {
-    return InAnfuehrung(Wert) + " ist kein erlaubter Wert f\u00fcr " + std::string(Genannt) +
-           ". Erlaubt sind: " + ErlaubteWerte(Option) + ".";
+    return Texte::Fuelle(Texte::WertAbgelehnt, {InAnfuehrung(Wert), Genannt, ErlaubteWerte(Option)});
 }
 
 TStartwahl LiesKlassenlink(std::string_view Fragment)
@@ -163,8 +165,8 @@ TStartwahl LiesKlassenlink(std::string_view Fragment)
         const std::string Name = Teil.substr(0, Gleich);
         const TStartoption* Option = FindeStartoption(Name);
         if (Option == nullptr) {
-            Wahl.Meldungen.push_back(InAnfuehrung(Name) + " ist keine Einstellung des Klassenlinks. Erlaubt sind: " +
-                                     ErlaubteOptionen("") + ".");
+            Wahl.Meldungen.push_back(
+                Texte::Fuelle(Texte::KlassenlinkUnbekannt, {InAnfuehrung(Name), ErlaubteOptionen("")}));
             continue;
         }
         const std::string Wert = Gleich == std::string::npos ? std::string() : Teil.substr(Gleich + 1);
@@ -183,10 +185,10 @@ std::string Klassenlinkbericht(const TStartwahl& Wahl)
 {
     if (Wahl.Meldungen.empty())
         return {};
-    std::string Bericht = "Der Klassenlink in der Adresse passt nicht ganz:\n";
+    std::string Bericht = std::string(Texte::KlassenlinkPasstNicht) + '\n';
     for (const std::string& Meldung : Wahl.Meldungen)
         Bericht += Meldung + '\n';
-    return Bericht + "Wo er nicht passt, beginnt das Spiel mit der Voreinstellung.";
+    return Bericht + Texte::KlassenlinkVoreinstellung;
 }
 
 } // namespace kalumbo

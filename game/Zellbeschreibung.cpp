@@ -2,12 +2,13 @@
 #include "Zellbeschreibung.h"
 
 #include "Paarsuche.h"
+#include "texte/Texte.h"
 
 namespace kalumbo {
 
 std::string TZellbeschreibung::Beschreibung() const
 {
-    return Eingesperrt ? "eingesperrt" : "";
+    return Eingesperrt ? Texte::ZelleEingesperrt : "";
 }
 
 TZellbeschreibung BeschreibeZelle(const TSpielstand& Stand, int Form, TZelle Zelle)
@@ -18,7 +19,7 @@ TZellbeschreibung BeschreibeZelle(const TSpielstand& Stand, int Form, TZelle Zel
     // it may be taken is the rules' question.
     Ergebnis.Stein = Stand.Felder[Spalte][Zeile].Seite != KeinStein && !Stand.Steintext(Spalte, Zeile).empty();
     if (!Ergebnis.Stein) {
-        Ergebnis.Name = "leer";
+        Ergebnis.Name = Texte::ZelleLeer;
         return Ergebnis;
     }
     Ergebnis.Name = Stand.Steintext(Spalte, Zeile);

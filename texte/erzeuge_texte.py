@@ -13,7 +13,11 @@ What texte.json holds:
 - the browser's own wording of a text: the same name followed by
   "ImBrowser"; the desktop never sees it;
 - "{Name}" inside a text stands for the text of that name, in the wording
-  of the edition being made.
+  of the edition being made;
+- "%1" to "%9" inside a text are parts filled in when it is shown (a file
+  name, a number): by Texte::Fuelle (texte/Fuellen.h) or QString::arg on
+  the desktop, by fuelle() of texte.js on the page. The browser's wording
+  of a text has the same parts as the desktop's.
 
 In the page's markup, {{Name}} is the text, {{Name.N}} item N of a list
 (counted from 0), and {{Name:taste}} a caption whose "&" marks the letter
@@ -29,6 +33,7 @@ IM_BROWSER = 'ImBrowser'
 VERWEIS = re.compile(r'\{([A-Za-z0-9]+)\}')
 MARKE = re.compile(r'\{\{([A-Za-z0-9]+)(?:\.([0-9]+)|:(taste))?\}\}')
 BEZEICHNER = re.compile(r'[A-Z][A-Za-z0-9]*\Z')
+TEIL = re.compile(r'%[1-9]')
 
 
 class Texte:
@@ -45,6 +50,12 @@ class Texte:
         if name not in self.quelle:
             raise SystemExit(f'texte.json: no text named "{name}"')
         return self.quelle[name]
+
+    def pruefe_teile(self):
+        for name in self.namen():
+            variante = self.quelle.get(name + IM_BROWSER)
+            if isinstance(variante, (str, list)) and teile(self.quelle[name]) != teile(variante):
+                raise SystemExit(f'texte.json: "{name}{IM_BROWSER}" fills other parts than "{name}"')
 
     def ist_liste(self, name):
         return isinstance(self.roh(name), dict)
@@ -64,6 +75,11 @@ class Texte:
         if not isinstance(wert, dict) or list(wert) != ['Eintraege']:
             raise SystemExit(f'texte.json: "{name}" is not a list of items')
         return wert['Eintraege']
+
+
+def teile(wert):
+    zeilen = wert if isinstance(wert, list) else [wert]
+    return sorted({teil for zeile in zeilen for teil in TEIL.findall(zeile)})
 
 
 def als_cpp(texte):
@@ -94,7 +110,12 @@ def als_js(texte):
     return ('// Made by texte/erzeuge_texte.py from texte/texte.json: change the texts there.\n'
             "'use strict';\n"
             '// The game\'s German texts, in the browser\'s wording.\n'
-            f'const Texte = Object.freeze({json.dumps(werte, ensure_ascii=False, indent=2)});\n')
+            f'const Texte = Object.freeze({json.dumps(werte, ensure_ascii=False, indent=2)});\n'
+            '\n'
+            '// A text with its parts "%1" to "%9" filled in, in one pass.\n'
+            'function fuelle(text, ...werte) {\n'
+            "  return text.replace(/%([1-9])/g, (teil, nummer) => String(werte[nummer - 1] ?? teil));\n"
+            '}\n')
 
 
 def html_text(text):
@@ -134,6 +155,7 @@ def main(argumente):
         quelle = json.load(datei)
     art = argumente[1]
     texte = Texte(quelle, im_browser=art != 'cpp')
+    texte.pruefe_teile()
     if art == 'cpp':
         inhalt, ziel = als_cpp(texte), argumente[2]
     elif art == 'js':

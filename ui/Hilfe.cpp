@@ -130,9 +130,9 @@ THilfe::THilfe(QWidget* Eltern)
     setAutoFillBackground(true);
     setFont(Fensterschrift());
     // The names a screen reader gives the two boxes of text.
-    setAccessibleName(QStringLiteral("Hilfe"));
-    Memo2->setAccessibleName(QStringLiteral("Spielidee"));
-    Memo1->setAccessibleName(QString::fromUtf8("Erklärung"));
+    setAccessibleName(QText(Texte::HilfeName));
+    Memo2->setAccessibleName(QText(Texte::EinleitungName));
+    Memo1->setAccessibleName(QText(Texte::ErklaerungName));
 }
 
 } // namespace kalumbo

@@ -2,6 +2,8 @@
 #include "ui/Hintergrundbilder.h"
 
 #include "bild/JpegDekoder.h"
+#include "texte/Fuellen.h"
+#include "texte/Texte.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +24,7 @@ QImage DekodiereEingebautesBild(int Nummer)
 {
     QFile Datei(QStringLiteral(":/assets/Bild%1.jpg").arg(Nummer));
     if (!Datei.open(QIODevice::ReadOnly))
-        throw TBildFehler("Eingebautes Bild " + std::to_string(Nummer) + " fehlt");
+        throw TBildFehler(Texte::Fuelle(Texte::EingebautesBildFehlt, {std::to_string(Nummer)}));
     const QByteArray Daten = Datei.readAll();
     return AlsQImage(DekodiereJpeg(reinterpret_cast<const std::uint8_t*>(Daten.constData()),
                                    static_cast<std::size_t>(Daten.size())));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Spielbrett.h"
 
+#include "ui/Textquelle.h"
+
 #include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -60,7 +62,7 @@ QRect Rahmenrechteck(TZelle Zelle)
 TSpielbrett::TSpielbrett(QWidget* Eltern) : TBildFeld(Eltern)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Spielbrett"));
+    setAccessibleName(QText(Texte::SpielbrettName));
 }
 
 void TSpielbrett::SetzeBeschreiber(TBeschreiber Neu)

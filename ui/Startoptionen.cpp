@@ -4,6 +4,7 @@
 #include "ui/Fehlerbericht.h"
 #include "ui/RadioGruppe.h"
 #include "ui/TForm1.h"
+#include "ui/Textquelle.h"
 
 #include <QCommandLineParser>
 
@@ -23,14 +24,13 @@ const char* Bedeutung(TStartgruppe Gruppe)
 {
     switch (Gruppe) {
     case TStartgruppe::Zahlenbereich:
-        return "höchste Zahl in den Rechnungen";
+        return Texte::OptionZahlen;
     case TStartgruppe::Rechenart:
-        return "Rechenarten; plus-minus und mal-durch sind die beiden\n"
-               "Knöpfe „beide“, „beide“ allein ist plus-minus";
+        return Texte::OptionRechenarten;
     case TStartgruppe::Maske:
-        return "Form, in der die Spielsteine liegen";
+        return Texte::OptionForm;
     case TStartgruppe::Bildwahl:
-        return "Hintergrundbild";
+        return Texte::OptionHintergrund;
     }
     return "";
 }
@@ -48,24 +48,15 @@ QString Eintrag(const QString& Option, const QString& Erklaerung)
 
 QString Hilfetext(const QString& Programm)
 {
-    QString Text = QStringLiteral("Aufruf: %1 [Optionen]\n\n").arg(Programm);
-    Text += QStringLiteral(
-        "Rechenspiel mit Spielsteinen für Kinder. Die Optionen legen fest, womit das\n"
-        "Spiel auf der Seite „Einstellungen“ beginnt; ohne sie beginnt es mit Zahlen\n"
-        "bis 50, plus und minus, der Form „innen“ und Bild1. Das Kind kann jede\n"
-        "Einstellung im Spiel ändern. Gespeichert wird nichts.\n\nOptionen:\n");
+    QString Text = QText(Texte::Aufruf).arg(Programm) + QStringLiteral("\n\n") + QText(Texte::AufrufZweck) +
+                   QStringLiteral("\n\n") + QText(Texte::AufrufOptionen) + QLatin1Char('\n');
     for (const TStartoption& Option : Startoptionen())
-        Text += Eintrag(QStringLiteral("--%1 WERT").arg(Utf8(Option.Name)),
-                        QString::fromUtf8(Bedeutung(Option.Gruppe)) + QStringLiteral("\nWerte: ") +
-                            Utf8(ErlaubteWerte(Option)));
-    Text += Eintrag(QStringLiteral("-h, --help"), QStringLiteral("zeigt diese Hilfe"));
-    Text += Eintrag(QStringLiteral("-v, --version"), QStringLiteral("zeigt die Version"));
-    Text += QStringLiteral("\nBeispiele für eine Klasse (etwa als Menüeintrag oder Verknüpfung):\n"
-                           "  1. Klasse:  %1 --zahlen 30 --rechenarten plus\n"
-                           "  2. Klasse:  %1 --zahlen 100 --rechenarten plus-minus\n"
-                           "  3. Klasse:  %1 --zahlen 100 --rechenarten mal-durch\n")
-                .arg(Programm);
-    return Text;
+        Text += Eintrag(QStringLiteral("--%1 ").arg(Utf8(Option.Name)) + QText(Texte::AufrufWert),
+                        QText(Bedeutung(Option.Gruppe)) + QLatin1Char('\n') +
+                            QText(Texte::AufrufWerte).arg(Utf8(ErlaubteWerte(Option))));
+    Text += Eintrag(QStringLiteral("-h, --help"), QText(Texte::OptionHilfe));
+    Text += Eintrag(QStringLiteral("-v, --version"), QText(Texte::OptionVersion));
+    return Text + QLatin1Char('\n') + QText(Texte::AufrufBeispiele).arg(Programm) + QLatin1Char('\n');
 }
 
 void Schreibe(std::FILE* Ziel, const QString& Text)
@@ -90,8 +81,7 @@ QString Optionsname(const QString& Name)
 
 QString KeineOption(const QString& Genannt)
 {
-    return QStringLiteral("%1 ist keine Option von Rechen-Kalumbo. Erlaubt sind: %2, --help, --version.")
-        .arg(Genannt, Utf8(ErlaubteOptionen("--")));
+    return QText(Texte::KeineOption).arg(Genannt, Utf8(ErlaubteOptionen("--")));
 }
 
 // Why the parser stopped: an unknown option, or one without its value at
@@ -105,8 +95,7 @@ QString Syntaxfehler(const QCommandLineParser& Parser, const QStringList& Argume
         Letztes.remove(0, 1);
     for (const TStartoption& Option : Startoptionen())
         if (Letztes == Utf8(Option.Name))
-            return QStringLiteral("Nach --%1 fehlt der Wert. Erlaubt sind: %2.")
-                .arg(Letztes, Utf8(ErlaubteWerte(Option)));
+            return QText(Texte::WertFehlt).arg(Letztes, Utf8(ErlaubteWerte(Option)));
     return Parser.errorText();
 }
 
@@ -127,13 +116,13 @@ TStartoptionen LiesStartoptionen(const QStringList& Argumente)
     if (!Parser.parse(Argumente))
         return Abgelehnt(Syntaxfehler(Parser, Argumente));
     if (!Parser.positionalArguments().isEmpty())
-        return Abgelehnt(KeineOption(QStringLiteral("„%1“").arg(Parser.positionalArguments().constFirst())));
+        return Abgelehnt(KeineOption(QText(Texte::Angefuehrt).arg(Parser.positionalArguments().constFirst())));
     if (Parser.isSet(Hilfe)) {
         Schreibe(stdout, Hilfetext(QStringLiteral("rechen-kalumbo")));
         return {.Wahl = {}, .Ende = 0};
     }
     if (Parser.isSet(Version)) {
-        Schreibe(stdout, QStringLiteral("Rechen-Kalumbo %1\n").arg(QStringLiteral(KALUMBO_VERSION)));
+        Schreibe(stdout, QText(Texte::ProgrammVersion).arg(QStringLiteral(KALUMBO_VERSION)) + QLatin1Char('\n'));
         return {.Wahl = {}, .Ende = 0};
     }
 

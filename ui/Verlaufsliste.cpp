@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Verlaufsliste.h"
 
+#include "ui/Textquelle.h"
+
 #include <QKeyEvent>
 
 namespace kalumbo {
@@ -13,7 +15,7 @@ TVerlaufsliste::TVerlaufsliste(QWidget* Eltern) : QPlainTextEdit(Eltern)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::ClickFocus);
-    setAccessibleName(QString::fromUtf8("Gelöste Rechnungen"));
+    setAccessibleName(QText(Texte::VerlaufName));
 }
 
 bool TVerlaufsliste::event(QEvent* Ereignis)

@@ -119,6 +119,8 @@ TEST(Klassenlink, EinFalscherTeilWirdGemeldetUndLaesstSeineGruppeBeiDerVoreinste
     EXPECT_NE(Wahl.Meldungen[1].find("zahlen, rechenarten, form, hintergrund"), std::string::npos);
     EXPECT_EQ(Wahl.Meldungen[2], WertAbgelehnt("hintergrund", "%zz", Option("hintergrund")));
     EXPECT_EQ(Wahl.Meldungen[3], WertAbgelehnt("rechenarten", "", Option("rechenarten")));
+    // A value that looks like a blank of the message is named as given.
+    EXPECT_EQ(LiesKlassenlink("zahlen=%252").Meldungen.at(0).find("\u201e%2\u201c ist"), 0u);
 
     // A part given right after a wrong one counts; one given wrong after a
     // right one leaves the default.

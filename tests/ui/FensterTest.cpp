@@ -4,6 +4,7 @@
 #include "ui/Hilfe.h"
 #include "ui/RadioGruppe.h"
 #include "ui/Schriften.h"
+#include "ui/Textquelle.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -50,8 +51,8 @@ using Fenster = FensterTest;
 
 TEST_F(Fenster, TitelRahmenUndSchrift)
 {
-    EXPECT_EQ(Form1->windowTitle(), "Rechen-Kalumbo");
-    EXPECT_EQ(QApplication::applicationDisplayName(), "Rechen-Kalumbo");
+    EXPECT_EQ(Form1->windowTitle(), QText(Texte::Titel));
+    EXPECT_EQ(QApplication::applicationDisplayName(), QText(Texte::Titel));
     EXPECT_FALSE(Form1->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(Form1->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(Form1->windowFlags() & Qt::WindowCloseButtonHint);
@@ -66,7 +67,7 @@ TEST_F(Fenster, TitelRahmenUndSchrift)
 
 TEST_F(Fenster, ControlsStehenWoSieHingehoeren)
 {
-    const QString Hinweis1 = "Ein neues Spiel beginnen";
+    // Each control with the caption and hint of its own name in the text source.
     const std::vector<TErwartet> Tabelle = {
         {"Bevel1", {7, 7, 402, 402}, true, "", ""},
         {"Bild", {8, 8, 400, 400}, false, "", ""},
@@ -77,21 +78,16 @@ TEST_F(Fenster, ControlsStehenWoSieHingehoeren)
         {"Image4", {144, 409, 33, 8}, false, "", ""},
         {"Hilfe", {8, 8, 400, 400}, true, "", ""},
         {"PageControl1", {424, 72, 121, 337}, true, "", ""},
-        {"BitBtn1", {424, 40, 121, 25}, true, "&Neues Spiel", Hinweis1},
-        {"BitBtn2", {488, 8, 57, 25}, true, "&Ende", "Programm beenden"},
-        {"BitBtn5", {424, 8, 57, 25}, true, "&Hilfe", "Hilfetext ein- bzw. ausblenden"},
+        {"BitBtn1", {424, 40, 121, 25}, true, QText(Texte::NeuesSpiel), QText(Texte::NeuesSpielHinweis)},
+        {"BitBtn2", {488, 8, 57, 25}, true, QText(Texte::Ende), QText(Texte::EndeHinweis)},
+        {"BitBtn5", {424, 8, 57, 25}, true, QText(Texte::Hilfe), QText(Texte::HilfeHinweis)},
         {"History", {0, 24, 113, 273}, false, "", ""},
-        {"Zahlenbereich", {0, 1, 113, 52}, true, "Zahlen bis ...",
-         QString::fromUtf8("Hier kann die höchste in den Rechenaufgaben vorkommende Zahl festgelegt werden")},
-        {"Rechenart", {0, 53, 113, 87}, true, "Rechenarten",
-         "Diese Grundrechenarten sowie deren Kombination sollen in den Rechenaufgaben vorkommen"},
-        {"Maske", {0, 140, 113, 53}, true, "Form",
-         QString::fromUtf8("Die Spielsteine werden beim nächsten Spiel in einer dieser Formen aufgelegt")},
-        {"Bildwahl", {0, 194, 113, 52}, true, "Hintergrund", "Dieses Bild wird beim nächsten Spiel verwendet"},
-        {"BitBtn3", {8, 263, 97, 21}, true, "normal",
-         QString::fromUtf8("Hier kann die Farbe eines nicht ausgewählten Spielsteins eingestellt werden")},
-        {"BitBtn4", {8, 287, 97, 20}, true, QString::fromUtf8("ausgewählt"),
-         QString::fromUtf8("Hier kann die Farbe eines durch Klicken ausgewählten Spielsteins eingestellt werden")},
+        {"Zahlenbereich", {0, 1, 113, 52}, true, QText(Texte::Zahlenbereich), QText(Texte::ZahlenbereichHinweis)},
+        {"Rechenart", {0, 53, 113, 87}, true, QText(Texte::Rechenart), QText(Texte::RechenartHinweis)},
+        {"Maske", {0, 140, 113, 53}, true, QText(Texte::Maske), QText(Texte::MaskeHinweis)},
+        {"Bildwahl", {0, 194, 113, 52}, true, QText(Texte::Bildwahl), QText(Texte::BildwahlHinweis)},
+        {"BitBtn3", {8, 263, 97, 21}, true, QText(Texte::FarbeNormal), QText(Texte::FarbeNormalHinweis)},
+        {"BitBtn4", {8, 287, 97, 20}, true, QText(Texte::FarbeAusgewaehlt), QText(Texte::FarbeAusgewaehltHinweis)},
     };
     for (const TErwartet& Zeile : Tabelle) {
         const auto* Control = Form1->findChild<QWidget*>(Zeile.Name);
@@ -106,17 +102,17 @@ TEST_F(Fenster, ControlsStehenWoSieHingehoeren)
 TEST_F(Fenster, BeschriftungenUndIhreMasse)
 {
     EXPECT_FALSE(Form1->Bravo->isVisible());
-    EXPECT_EQ(Form1->Bravo->text(), QString::fromUtf8("B R A V O  !   Es ist alles gelöst !"));
+    EXPECT_EQ(Form1->Bravo->text(), QText(Texte::Bravo));
     EXPECT_EQ(Form1->Bravo->pos(), QPoint(38, 6));
     EXPECT_EQ(Form1->Bravo->font().pixelSize(), 21);
     EXPECT_TRUE(Form1->Bravo->font().bold());
     EXPECT_EQ(Form1->Bravo->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_FALSE(Form1->Bravo->autoFillBackground());
 
-    EXPECT_EQ(Form1->Geloest->text(), QString::fromUtf8("0 von 0 gelöst"));
+    EXPECT_EQ(Form1->Geloest->text(), QText(Texte::GeloestAmStart));
     EXPECT_EQ(Form1->Geloest->geometry().right() + 1, 92);
     EXPECT_EQ(Form1->Geloest->y(), 5);
-    EXPECT_EQ(Form1->Label4->text(), "Farben der Spielsteine:");
+    EXPECT_EQ(Form1->Label4->text(), QText(Texte::Farben));
     EXPECT_EQ(Form1->Label4->pos(), QPoint(4, 248));
 
     EXPECT_TRUE(Form1->History->isReadOnly());
@@ -129,8 +125,8 @@ TEST_F(Fenster, BeschriftungenUndIhreMasse)
 TEST_F(Fenster, SeitenUndAuswahlBeimStart)
 {
     ASSERT_EQ(Form1->PageControl1->count(), 2);
-    EXPECT_EQ(Form1->PageControl1->tabText(0), "Spiel");
-    EXPECT_EQ(Form1->PageControl1->tabText(1), "Einstellungen");
+    EXPECT_EQ(Form1->PageControl1->tabText(0), QText(Texte::SeiteSpiel));
+    EXPECT_EQ(Form1->PageControl1->tabText(1), QText(Texte::SeiteEinstellungen));
     EXPECT_EQ(Form1->PageControl1->currentWidget(), Form1->Einstellungen);
     // Both captions fit on their tabs.
     for (int Index = 0; Index < 2; ++Index) {
@@ -143,9 +139,10 @@ TEST_F(Fenster, SeitenUndAuswahlBeimStart)
     EXPECT_EQ(Form1->Rechenart->ItemIndex(), 2);
     EXPECT_EQ(Form1->Maske->ItemIndex(), 0);
     EXPECT_EQ(Form1->Bildwahl->ItemIndex(), 0);
-    EXPECT_EQ(Form1->Rechenart->Items(),
-              (QStringList{"plus", "minus", "beide", "alle", "mal", "durch", "beide"}));
-    EXPECT_EQ(Form1->Maske->Items(), (QStringList{"innen", "A", QString::fromUtf8("außen"), "S"}));
+    EXPECT_EQ(Form1->Zahlenbereich->Items(), Eintraege(Texte::ZahlenbereichEintraege));
+    EXPECT_EQ(Form1->Rechenart->Items(), Eintraege(Texte::RechenartEintraege));
+    EXPECT_EQ(Form1->Maske->Items(), Eintraege(Texte::MaskeEintraege));
+    EXPECT_EQ(Form1->Bildwahl->Items(), Eintraege(Texte::BildwahlEintraege));
 }
 
 TEST_F(Fenster, RadioGruppenFuellenErstDieLinkeSpalte)
@@ -281,7 +278,7 @@ TEST_F(Fenster, DruckVorDemErstenSpielAendertNichts)
         for (int X = 0; X < 400; X += 50)
             KlickeBrett(X + 10, Y + 10);
     EXPECT_FALSE(Form1->Spielbrett->HatBild());
-    EXPECT_EQ(Form1->Geloest->text(), QString::fromUtf8("0 von 0 gelöst"));
+    EXPECT_EQ(Form1->Geloest->text(), QText(Texte::GeloestAmStart));
     EXPECT_TRUE(Form1->History->toPlainText().isEmpty());
     EXPECT_EQ(Stand().KlickSpalte, 8);
     EXPECT_FALSE(Stand().HatAuswahl());
@@ -290,7 +287,7 @@ TEST_F(Fenster, DruckVorDemErstenSpielAendertNichts)
 TEST_F(Fenster, GeloestBleibtRechtsBuendig)
 {
     NeuesSpiel();
-    EXPECT_EQ(Form1->Geloest->text(), QString::fromUtf8("0 von 18 gelöst"));
+    EXPECT_EQ(Form1->Geloest->text(), QText(Texte::Fortschritt).arg(0).arg(18));
     EXPECT_EQ(Form1->Geloest->geometry().right() + 1, 92);
     const int Breite = Form1->Geloest->width();
     EXPECT_GE(Breite, Form1->Geloest->fontMetrics().horizontalAdvance(Form1->Geloest->text()));
