@@ -92,11 +92,31 @@ const Fenster = (() => {
     return gewaehlt ? Number(gewaehlt.value) : -1;
   }
 
+  const SEITEN = ['Spiel', 'Einstellungen'];
+
+  // The header of the page in front is the tab control's one stop of the
+  // Tab key.
   function zeigeSeite(name) {
-    for (const seite of ['Spiel', 'Einstellungen']) {
+    for (const seite of SEITEN) {
       element(seite).hidden = seite !== name;
-      element('Reiter' + seite).setAttribute('aria-selected', String(seite === name));
+      const reiter = element('Reiter' + seite);
+      reiter.setAttribute('aria-selected', String(seite === name));
+      reiter.tabIndex = seite === name ? 0 : -1;
     }
+  }
+
+  // On a focused header the arrow keys bring the other page to the front,
+  // Home and End the first and the last; the focus goes along.
+  function beiReitertaste(ereignis) {
+    const reiter = SEITEN.map((seite) => element('Reiter' + seite));
+    const jetzt = reiter.indexOf(ereignis.target);
+    const ziel = { ArrowLeft: jetzt - 1, ArrowRight: jetzt + 1, Home: 0, End: reiter.length - 1 }[ereignis.key];
+    if (jetzt < 0 || ziel === undefined || ereignis.altKey || ereignis.ctrlKey || ereignis.metaKey || ereignis.shiftKey)
+      return;
+    ereignis.preventDefault();
+    const neu = (ziel + reiter.length) % reiter.length;
+    zeigeSeite(SEITEN[neu]);
+    reiter[neu].focus();
   }
 
   function zeigeHilfe(sichtbar) {
@@ -161,6 +181,7 @@ const Fenster = (() => {
 
   element('ReiterSpiel').addEventListener('click', () => zeigeSeite('Spiel'));
   element('ReiterEinstellungen').addEventListener('click', () => zeigeSeite('Einstellungen'));
+  element('ReiterSpiel').parentElement.addEventListener('keydown', beiReitertaste);
   element('BitBtn5').addEventListener('click', () => zeigeHilfe(hilfe.hidden));
   element('BitBtn6').addEventListener('click', () => zeigeHilfe(false));
   element('BitBtn2').addEventListener('click', beende);
