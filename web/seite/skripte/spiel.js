@@ -9,6 +9,10 @@ const Spiel = (() => {
   const verlauf = element('History');
   let regeln = null;
   let bildDesSpiels = null;
+  // Who follows the game beside the board, told with the rules after a new
+  // game is dealt (pixel null) and after every press on the board.
+  const zuschauer = [];
+  const meldeZug = (pixel) => zuschauer.forEach((rueckruf) => rueckruf(regeln, pixel));
 
   // What the rules ask of the page and tell it.
   const seite = {
@@ -43,6 +47,7 @@ const Spiel = (() => {
     bravo.hidden = true;
     Brett.neuesBild(bildDesSpiels);
     zeichneBrett();
+    meldeZug(null);
     meldeUnlesbares(bildDesSpiels);
   }
 
@@ -68,8 +73,10 @@ const Spiel = (() => {
   function beiDruck(ereignis) {
     ereignis.preventDefault();
     const pixel = Brett.pixelAn(ereignis.clientX, ereignis.clientY);
-    if (regeln !== null && pixel !== null)
-      regeln._kalumbo_druck(pixel.x, pixel.y);
+    if (regeln === null || pixel === null)
+      return;
+    regeln._kalumbo_druck(pixel.x, pixel.y);
+    meldeZug(pixel);
   }
 
   async function lade() {
@@ -107,5 +114,6 @@ const Spiel = (() => {
     zustand: () => JSON.parse(regeln.UTF8ToString(regeln._kalumbo_zustand())),
     // For tests: from now on every game comes from this seed.
     saeeFest: (saat) => regeln._kalumbo_saee_fest(saat),
+    beiZug: (rueckruf) => zuschauer.push(rueckruf),
   };
 })();

@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+'use strict';
+// Playing with the keyboard alone and hearing the board: the board's
+// place in the Tab order, the cursor's frame, whole games won with keys,
+// what a screen reader is given, and the tab headers worked by keys.
+const { describe, test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { starteBrowser, kannNicht } = require('./hilfen/browser');
+const { zustand, feld, freiesPaar, druecke, bildschirm } = require('./hilfen/spiel');
+
+const SAAT = 7321;
+
+// The cell that has the focus, as [column, row], or null off the board.
+const fokuszelle = (seite) => seite.evaluate(() => {
+  const zelle = document.activeElement.closest('#Brettzugang [role=gridcell]');
+  if (!zelle)
+    return null;
+  const reihe = zelle.parentElement;
+  return [[...reihe.children].indexOf(zelle) + 1, [...reihe.parentElement.children].indexOf(reihe) + 1];
+});
+
+// Walks the cursor to the cell with Home, End and the arrow keys, as a
+// player would, and checks that it arrived.
+async function gehe(seite, [spalte, zeile]) {
+  if (spalte === 1)
+    await seite.keyboard.press('Home');
+  if (spalte === 8)
+    await seite.keyboard.press('End');
+  for (let schritt = 0; schritt < 16; ++schritt) {
+    const [jetztSpalte, jetztZeile] = await fokuszelle(seite);
+    if (jetztSpalte === spalte && jetztZeile === zeile)
+      return;
+    await seite.keyboard.press(jetztZeile < zeile ? 'ArrowDown' : jetztZeile > zeile ? 'ArrowUp'
+      : jetztSpalte < spalte ? 'ArrowRight' : 'ArrowLeft');
+  }
+  assert.deepEqual(await fokuszelle(seite), [spalte, zeile]);
+}
+
+// The first tile a press would take, row by row from the top left.
+function ersterFreierStein(stand) {
+  for (let zeile = 1; zeile <= 8; ++zeile)
+    for (let spalte = 1; spalte <= 8; ++spalte)
+      if (feld(stand, [spalte, zeile]).frei)
+        return [spalte, zeile];
+  return null;
+}
+
+const ansage = (seite) => seite.evaluate(() => document.getElementById('Ansage').textContent.trim());
+
+// "Neues Spiel" by keys: back from the board to the button, Space, and on
+// to the board again.
+async function neuesSpielMitTasten(seite) {
+  if (await fokuszelle(seite))
+    await seite.keyboard.press('Shift+Tab');
+  assert.equal(await seite.evaluate(() => document.activeElement.id), 'BitBtn1');
+  await seite.keyboard.press('Space');
+  await seite.keyboard.press('Tab');
+}
+
+describe('Ein ganzes Spiel nur mit der Tastatur', () => {
+  let browser, seite;
+  before(async () => {
+    browser = await starteBrowser();
+    ({ seite } = await browser.oeffne());
+    await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
+  });
+  after(() => browser.schliesse());
+
+  test('unter der Hilfe ist das Brett kein Halt der Tab-Taste, nach "Neues Spiel" der nächste', async () => {
+    await seite.focus('#BitBtn1');
+    await seite.keyboard.press('Tab');
+    assert.equal(await fokuszelle(seite), null, 'das Brett unter der Hilfe nahm den Fokus');
+    await seite.focus('#BitBtn1');
+    await neuesSpielMitTasten(seite);
+    assert.deepEqual(await fokuszelle(seite), ersterFreierStein(await zustand(seite)));
+    await seite.keyboard.press('Tab');
+    assert.equal(await seite.evaluate(() => document.activeElement.id), 'ReiterEinstellungen');
+    await seite.keyboard.press('Shift+Tab');
+    assert.ok(await fokuszelle(seite));
+  });
+
+  test('die Pfeile gehen über alle 64 Felder und halten am Rand, Pos1 und Ende in der Zeile', async () => {
+    for (const taste of ['ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowUp', 'Home', 'ArrowLeft'])
+      await seite.keyboard.press(taste);
+    assert.deepEqual(await fokuszelle(seite), [1, 1]);
+    await seite.keyboard.press('End');
+    await seite.keyboard.press('ArrowRight');
+    assert.deepEqual(await fokuszelle(seite), [8, 1]);
+    const besucht = new Set();
+    for (let zeile = 1; zeile <= 8; ++zeile) {
+      for (let schritt = 0; schritt < 8; ++schritt) {
+        besucht.add(String(await fokuszelle(seite)));
+        await seite.keyboard.press(zeile % 2 ? 'ArrowLeft' : 'ArrowRight');
+      }
+      await seite.keyboard.press('ArrowDown');
+    }
+    assert.equal(besucht.size, 64);
+    await seite.keyboard.press('ArrowDown');
+    assert.deepEqual(await fokuszelle(seite), [8, 8]);
+  });
+
+  test('Leertaste und Eingabe nehmen Paar um Paar, bis alles gelöst ist', async () => {
+    for (let versuch = 0; versuch < 20 && (await zustand(seite)).geloest < 18; ++versuch) {
+      if (versuch > 0) {
+        await neuesSpielMitTasten(seite);
+        assert.deepEqual(await fokuszelle(seite), ersterFreierStein(await zustand(seite)));
+      }
+      for (let paar = freiesPaar(await zustand(seite)); paar; paar = freiesPaar(await zustand(seite))) {
+        const vorher = await zustand(seite);
+        const [erste, zweite] = paar;
+        await gehe(seite, erste);
+        await seite.keyboard.press('Space');
+        assert.deepEqual((await zustand(seite)).auswahl, erste);
+        const [rechnung, ergebnis] = vorher.aufgaben[feld(vorher, erste).paar - 1];
+        const [text] = [rechnung, ergebnis].filter((teil) => feld(vorher, erste).seite === 1 ? teil === rechnung : teil === ergebnis);
+        assert.equal(await ansage(seite), `${text} ausgewählt`);
+        await gehe(seite, zweite);
+        await seite.keyboard.press('Enter');
+        const nachher = await zustand(seite);
+        assert.equal(nachher.geloest, vorher.geloest + 1);
+        assert.equal(feld(nachher, erste).seite, 0);
+        assert.equal(feld(nachher, zweite).seite, 0);
+        assert.match(await ansage(seite), new RegExp(`^gelöst: ${[rechnung, ergebnis].join(' = ').replace(/[+*]/g, '\\$&')}`));
+      }
+    }
+    assert.equal((await zustand(seite)).geloest, 18, 'in 20 Spielen keines gewonnen');
+    assert.ok(await seite.isVisible('#Bravo'));
+    assert.match(await ansage(seite), /Es ist alles gelöst/);
+  });
+});
+
+describe('Der Rahmen des Zeigers', () => {
+  let browser, seite;
+  before(async () => {
+    browser = await starteBrowser();
+    ({ seite } = await browser.oeffne());
+    await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
+    await seite.click('#BitBtn1');
+  });
+  after(() => browser.schliesse());
+
+  test('ein Druck der Maus verbirgt ihn bis zur nächsten Taste, das Brett bleibt Pixel für Pixel', async () => {
+    const stein = ersterFreierStein(await zustand(seite));
+    await seite.focus('#BitBtn1');
+    await seite.keyboard.press('Tab');
+    await druecke(seite, stein);
+    assert.deepEqual(await fokuszelle(seite), stein, 'die Maus nahm den Zeiger nicht mit');
+    const nachDerMaus = await seite.screenshot();
+
+    await seite.keyboard.press('ArrowRight');
+    assert.deepEqual(await fokuszelle(seite), stein, 'die erste Taste nach der Maus zeigt den Zeiger nur');
+    const schirm = await bildschirm(seite);
+    // White on the tile's outline and in the gap, black inside it, the
+    // middle of the face untouched.
+    assert.deepEqual(schirm.amBrett(stein, 0, 5), [255, 255, 255]);
+    assert.deepEqual(schirm.amBrett(stein, -1, 5), [255, 255, 255]);
+    assert.deepEqual(schirm.amBrett(stein, 2, 5), [0, 0, 0]);
+    assert.deepEqual(schirm.amBrett(stein, 46, 44), [0, 0, 0]);
+    assert.deepEqual(schirm.amBrett(stein, 48, 44), [255, 255, 255]);
+
+    await seite.evaluate(() => document.activeElement.blur());
+    assert.ok(nachDerMaus.equals(await seite.screenshot()), 'nach dem Mausdruck war ein Rahmen zu sehen');
+  });
+});
+
+// Chromium's own accessibility tree, as a screen reader reads it: every
+// node that is not left out, with its role, name, description and states.
+async function baumDerZugaenglichkeit(seite) {
+  const cdp = await seite.context().newCDPSession(seite);
+  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  await cdp.detach();
+  const knoten = new Map(nodes.map((teil) => [teil.nodeId, teil]));
+  const lies = (teil) => ({
+    rolle: teil.role?.value,
+    name: teil.name?.value ?? '',
+    beschreibung: teil.description?.value ?? '',
+    zustand: Object.fromEntries((teil.properties ?? []).map(({ name, value }) => [name, value.value])),
+    kinder: (teil.childIds ?? []).map((id) => knoten.get(id)).filter((kind) => kind && !kind.ignored).map(lies),
+  });
+  return nodes.filter((teil) => !teil.ignored).map(lies);
+}
+
+const text = (teil) => teil.kinder.length ? teil.kinder.map(text).join('') : teil.name;
+
+describe('Was ein Screenreader vom Brett erfährt', () => {
+  let browser, seite;
+  before(async () => {
+    browser = await starteBrowser();
+    ({ seite } = await browser.oeffne());
+    await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
+  });
+  after(() => browser.schliesse());
+
+  test('ein Raster "Spielbrett" aus 8 x 8 Zellen, benannt nach ihren Steinen, mit Auswahl und Ansage', { skip: kannNicht('chromiumProtokoll') }, async () => {
+    await seite.focus('#BitBtn1');
+    await neuesSpielMitTasten(seite);
+    const stand = await zustand(seite);
+    const steintext = ([spalte, zeile]) => {
+      const { paar, seite: seitenteil } = feld(stand, [spalte, zeile]);
+      return seitenteil === 0 ? 'leer' : stand.aufgaben[paar - 1][seitenteil - 1];
+    };
+    const vorher = await baumDerZugaenglichkeit(seite);
+    const [brett] = vorher.filter((teil) => teil.rolle === 'grid');
+    assert.equal(brett?.name, 'Spielbrett');
+    assert.deepEqual(brett.kinder.map((reihe) => [reihe.rolle, reihe.kinder.length]), Array(8).fill(['row', 8]));
+    const zellen = brett.kinder.flatMap((reihe) => reihe.kinder);
+    const erwartet = [];
+    for (let zeile = 1; zeile <= 8; ++zeile)
+      for (let spalte = 1; spalte <= 8; ++spalte)
+        erwartet.push(`${steintext([spalte, zeile])}${feld(stand, [spalte, zeile]).seite && !feld(stand, [spalte, zeile]).frei ? ' (eingesperrt)' : ''}`);
+    assert.deepEqual(zellen.map((zelle) => `${zelle.name}${zelle.beschreibung ? ` (${zelle.beschreibung})` : ''}`), erwartet);
+    const erster = ersterFreierStein(stand);
+    const imFokus = zellen.filter((zelle) => zelle.zustand.focused);
+    assert.deepEqual(imFokus.map((zelle) => [zelle.rolle, zelle.name, zelle.zustand.selected]), [['gridcell', steintext(erster), false]]);
+    const [status] = vorher.filter((teil) => teil.rolle === 'status');
+    assert.equal(text(status), '', 'die Ansage ist da, bevor etwas gesagt wird');
+
+    await seite.keyboard.press('Enter');
+    const nachher = await baumDerZugaenglichkeit(seite);
+    const gewaehlt = nachher.filter((teil) => teil.rolle === 'gridcell' && teil.zustand.selected);
+    assert.deepEqual(gewaehlt.map((zelle) => [zelle.name, zelle.zustand.focused]), [[steintext(erster), true]]);
+    assert.equal(text(nachher.find((teil) => teil.rolle === 'status')).trim(), `${steintext(erster)} ausgewählt`);
+  });
+
+  test('die Liste der gelösten Rechnungen hat ihren Namen', { skip: kannNicht('chromiumProtokoll') }, async () => {
+    await seite.click('#ReiterSpiel');
+    const baum = await baumDerZugaenglichkeit(seite);
+    assert.deepEqual(baum.filter((teil) => teil.rolle === 'log').map((teil) => teil.name), ['Gelöste Rechnungen']);
+  });
+});
+
+describe('Die Reiter "Spiel" und "Einstellungen" mit der Tastatur', () => {
+  let browser, seite;
+  before(async () => {
+    browser = await starteBrowser();
+    ({ seite } = await browser.oeffne());
+  });
+  after(() => browser.schliesse());
+
+  // Which page is in front, which header says so and which has the focus.
+  const reiter = () => seite.evaluate(() => ({
+    vorn: ['Spiel', 'Einstellungen'].filter((name) => !document.getElementById(name).hidden),
+    gewaehlt: [...document.querySelectorAll('[role=tab][aria-selected=true]')].map((kopf) => kopf.id),
+    fokus: document.activeElement.id,
+    halt: [...document.querySelectorAll('[role=tab]')].filter((kopf) => kopf.tabIndex === 0).map((kopf) => kopf.id),
+  }));
+  const zeigt = (seitenname) => ({ vorn: [seitenname], gewaehlt: [`Reiter${seitenname}`], fokus: `Reiter${seitenname}`, halt: [`Reiter${seitenname}`] });
+
+  test('Tab kommt zum Reiter der Seite vorn, die Pfeile, Pos1 und Ende wechseln die Seite', async () => {
+    await seite.focus('#BitBtn1');
+    await seite.keyboard.press('Tab');
+    assert.deepEqual(await reiter(), zeigt('Einstellungen'));
+    await seite.keyboard.press('ArrowLeft');
+    assert.deepEqual(await reiter(), zeigt('Spiel'));
+    await seite.keyboard.press('ArrowRight');
+    assert.deepEqual(await reiter(), zeigt('Einstellungen'));
+    await seite.keyboard.press('ArrowRight');
+    assert.deepEqual(await reiter(), zeigt('Spiel'), 'nach dem letzten Reiter kommt der erste');
+    await seite.keyboard.press('End');
+    assert.deepEqual(await reiter(), zeigt('Einstellungen'));
+    await seite.keyboard.press('Home');
+    assert.deepEqual(await reiter(), zeigt('Spiel'));
+    await seite.keyboard.press('Shift+Tab');
+    await seite.keyboard.press('Tab');
+    assert.deepEqual(await reiter(), zeigt('Spiel'), 'Tab kommt zum Reiter der Seite vorn');
+  });
+});
