@@ -8,18 +8,12 @@ namespace kalumbo::web {
 
 TBrowserspiel::TBrowserspiel() : Quelle(std::make_unique<TUhrZufall>())
 {
-    Regeln.emplace(Stand, Seite, *Quelle, Seite);
+    Regeln.emplace(Stand, Bruecke, *Quelle, Bruecke);
 }
 
 void TBrowserspiel::NeuesSpiel()
 {
-    Stand.AnzahlGeloest = 0;
-    Seite.ZeigeFortschritt(Fortschrittstext(0));
-    Stand.AuswahlSpalte = 0;
-    Stand.AuswahlZeile = 0;
-    Seite.LeereVerlauf();
-    Regeln->ErzeugeAufgaben();
-    Regeln->VerteileSteine();
+    Regeln->NeuesSpiel();
 }
 
 void TBrowserspiel::Druck(int X, int Y)
@@ -29,22 +23,18 @@ void TBrowserspiel::Druck(int X, int Y)
 
 void TBrowserspiel::ZeichneBrett()
 {
-    const int Form = this->Form();
-    for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
-        for (int Spalte = 1; Spalte <= Spalten; ++Spalte)
-            if (IstPosition(Form, Spalte, Zeile))
-                Seite.ZeichneStein(Spalte, Zeile);
+    Regeln->ZeichneBrett();
 }
 
 int TBrowserspiel::Form() const
 {
-    return FormAusMaske(Seite.MaskeIndex());
+    return FormAusMaske(Bruecke.MaskeIndex());
 }
 
 void TBrowserspiel::SaeeFest(std::uint64_t Saat)
 {
     Quelle = std::make_unique<TSaatZufall>(Saat);
-    Regeln.emplace(Stand, Seite, *Quelle, Seite);
+    Regeln.emplace(Stand, Bruecke, *Quelle, Bruecke);
 }
 
 std::string TBrowserspiel::Zustand() const

@@ -4,7 +4,7 @@
 #include "game/Regeln.h"
 #include "game/Spielstand.h"
 #include "game/Zufall.h"
-#include "web/Seite.h"
+#include "web/Skriptbruecke.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,9 +20,8 @@ class TBrowserspiel {
 public:
     TBrowserspiel();
 
-    // The part of a new game that belongs to the rules: count, progress
-    // text, selection and history start afresh, then 18 new problems are
-    // made and dealt onto the chosen shape.
+    // A new game, the whole sequence: the page lays out the board with the
+    // picture of the chosen item when the rules ask it to.
     void NeuesSpiel();
 
     // A press at pixel (X, Y) of the 400 x 400 board.
@@ -49,7 +48,7 @@ public:
 
 private:
     TSpielstand Stand;
-    TSeite Seite{Stand};
+    TSkriptbruecke Bruecke{Stand};
     std::unique_ptr<TZufallsquelle> Quelle;
     std::optional<TRegeln> Regeln;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the page's scripts call. Every call runs to its end before the next
 // event of the page, as the window's handlers do on the desktop.
+#include "game/Aussehen.h"
 #include "game/Startwahl.h"
 #include "web/Spielobjekt.h"
 
@@ -87,6 +88,39 @@ EMSCRIPTEN_KEEPALIVE const char* kalumbo_klassenlink()
                     std::to_string(Item);
     Json += "},\"meldung\":" + JsonText(kalumbo::Klassenlinkbericht(Wahl)) + '}';
     return Json.c_str();
+}
+
+// How the board looks, as JSON, for the page's board: its size, the cell
+// and the tile in it, the outline, the text's size in pixels, and the
+// colours as "#rrggbb". Valid for the whole visit.
+EMSCRIPTEN_KEEPALIVE const char* kalumbo_aussehen()
+{
+    const auto Farbe = [](kalumbo::TColor Wert) {
+        constexpr char Hex[] = "0123456789abcdef";
+        std::string Text = "\"#";
+        for (const int Anteil : {kalumbo::Rotanteil(Wert), kalumbo::Gruenanteil(Wert), kalumbo::Blauanteil(Wert)})
+            Text += {Hex[Anteil >> 4], Hex[Anteil & 0xf]};
+        return Text + '"';
+    };
+    const auto Zahl = [](int Wert) { return std::to_string(Wert); };
+    static const std::string Json =
+        "{\"brett\":" + Zahl(kalumbo::Brettgroesse) + ",\"zelle\":" + Zahl(kalumbo::Zellgroesse) +
+        ",\"stein\":" + Zahl(kalumbo::Steingroesse) + ",\"rand\":" + Zahl(kalumbo::Steinrand) +
+        ",\"schrift\":" + Zahl(kalumbo::Schriftgroesse) + ",\"normal\":" + Farbe(kalumbo::StartFarbeNormal) +
+        ",\"ausgewaehlt\":" + Farbe(kalumbo::StartFarbeAusgewaehlt) + ",\"grau\":" + Farbe(kalumbo::Brettgrau) + '}';
+    return Json.c_str();
+}
+
+// Where a tile's text goes, from the tile's top-left corner, for a text of
+// the given width in a font of the given full height and ascent.
+EMSCRIPTEN_KEEPALIVE int kalumbo_text_x(int Breite)
+{
+    return kalumbo::Textlage(Breite, 0, 0).X;
+}
+
+EMSCRIPTEN_KEEPALIVE int kalumbo_text_grundlinie(int Hoehe, int Oberlaenge)
+{
+    return kalumbo::Textlage(0, Hoehe, Oberlaenge).Grundlinie;
 }
 
 // Valid until the next call.

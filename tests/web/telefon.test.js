@@ -54,10 +54,24 @@ describe('Ein Telefon hochkant', { skip: kannNicht('pixelverhaeltnis') || kannNi
 
   test('alles Getippte misst mindestens 44 x 44 Pixel, jeder Text mindestens 14 Pixel: mit der Hilfe, im Spiel, in den Einstellungen', async () => {
     assert.deepEqual(await zuKlein(seite), []);
+    // The tiles' texts, in CSS pixels: the board's canvas maps one to one
+    // onto the screen's device pixels.
+    await seite.evaluate(() => {
+      const schreibe = CanvasRenderingContext2D.prototype.fillText;
+      window.steinschriften = [];
+      CanvasRenderingContext2D.prototype.fillText = function (...text) {
+        if (this.canvas.id === 'Spielbrett')
+          window.steinschriften.push(parseFloat(this.font) / window.devicePixelRatio);
+        return schreibe.apply(this, text);
+      };
+    });
     await seite.touchscreen.tap(...Object.values(await mitte(seite, '#BitBtn1')));
     await seite.touchscreen.tap(...Object.values(await mitte(seite, '#ReiterSpiel')));
     assert.equal(steine(await zustand(seite)).length, 36);
     assert.deepEqual(await zuKlein(seite), []);
+    const steinschriften = await seite.evaluate(() => window.steinschriften);
+    assert.equal(steinschriften.length, 36);
+    assert.ok(Math.min(...steinschriften) >= 14, `Steinschrift ${Math.min(...steinschriften)} px`);
     await seite.touchscreen.tap(...Object.values(await mitte(seite, '#ReiterEinstellungen')));
     assert.deepEqual(await zuKlein(seite), []);
   });

@@ -1,22 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
-// The board picture: 400 x 400 pixels of the game, drawn at the screen's
-// resolution. A tile is a 49 x 49 square with a black outline, filled in
-// its colour, with its text in the middle; a cell without a tile shows the
-// background beneath it. The last column and row of every cell keep the
-// background, so a thin line of it shows between the tiles.
+// The board picture, drawn at the screen's resolution in the look the
+// rules define for both editions: a tile is a square with a black
+// outline, filled in its colour, with its text in the middle; a cell
+// without a tile shows the background beneath it. The last column and row
+// of every cell keep the background, so a thin line of it shows between
+// the tiles.
+// Needs: Farben (farben.js).
 const Brett = (() => {
-  const SEITE = 400;
-  const ZELLE = 50;
-  const STEIN = 49;
-  const GRAU = '#808080';     // where the background picture does not reach
   const SCHRIFT = '"Kalumbo Sans", "Liberation Sans", Arial, sans-serif';
-  const SCHRIFTGROESSE = 13;  // pixels, as on the desktop
   const GROESSTE_AUFLOESUNG = 4096;
+  // On a phone the tiles' text is never smaller than this on the screen,
+  // in CSS pixels; a text too wide for its tile is then narrowed to fit.
+  const KLEINSTE_TELEFONSCHRIFT = 14;
 
-  // How a cell looks, as the rules hand it over.
-  const HINTERGRUND = 0;
-  const AUSGEWAEHLT = 2;
+  // The look of the board, as the rules define it for both editions, and
+  // where they place a tile's text; both arrive with the rules.
+  let aussehen = null;
+  let regeln = null;
 
   const leinwand = document.getElementById('Spielbrett');
   const maler = leinwand.getContext('2d');
@@ -27,6 +28,7 @@ const Brett = (() => {
   const messer = document.createElement('canvas').getContext('2d');
 
   let faktor = 1;           // device pixels per board pixel
+  let schriftpixel = 0;     // the tiles' text, in board pixels
   let hintergrund = null;   // the picture of this game; null: white, before the first game
   let angelegt = false;     // nothing has been drawn into the board yet
   const gezeichnet = new Map(); // what every drawn cell shows, to draw it again at another resolution
@@ -50,44 +52,48 @@ const Brett = (() => {
       grundmaler.fillRect(0, 0, grund.width, grund.height);
       return;
     }
-    grundmaler.fillStyle = GRAU;
+    grundmaler.fillStyle = aussehen.grau;
     grundmaler.fillRect(0, 0, grund.width, grund.height);
-    const [breite, hoehe] = groesse(hintergrund).map((mass) => Math.min(mass, SEITE));
+    const [breite, hoehe] = groesse(hintergrund).map((mass) => Math.min(mass, aussehen.brett));
     if (breite === 0 || hoehe === 0)
       return;
     grundmaler.imageSmoothingQuality = 'high';
     grundmaler.drawImage(hintergrund, 0, 0, breite, hoehe, 0, 0, geraet(breite), geraet(hoehe));
   }
 
-  // The text's place as the desktop computes it: its middle at the tile's
-  // middle column, one pixel below its middle row, from the text's width
-  // and the font's full height in whole pixels.
+  const telefon = () => document.documentElement.classList.contains('telefon');
+  const innen = () => aussehen.stein - 2 * aussehen.rand;
+
+  // The text's place, as the rules work it out from the text's width and
+  // the font's full height and ascent in whole pixels.
   function textlage(text) {
-    messer.font = `${SCHRIFTGROESSE}px ${SCHRIFT}`;
+    messer.font = `${schriftpixel}px ${SCHRIFT}`;
     const masse = messer.measureText(text);
     const oberlaenge = Math.round(masse.fontBoundingBoxAscent);
     const hoehe = oberlaenge + Math.round(masse.fontBoundingBoxDescent);
-    const breite = Math.round(masse.width);
-    return { x: 24 - Math.floor(breite / 2), grundlinie: 25 - Math.floor(hoehe / 2) + oberlaenge };
+    const breite = Math.round(telefon() ? Math.min(masse.width, innen()) : masse.width);
+    return { x: regeln._kalumbo_text_x(breite), grundlinie: regeln._kalumbo_text_grundlinie(hoehe, oberlaenge) };
   }
 
-  function maleZelle(spalte, zeile, { art, text }) {
-    const x0 = ZELLE * (spalte - 1);
-    const y0 = ZELLE * (zeile - 1);
+  const FUELLUNG = { Stein: Farben.normal, AusgewaehlterStein: Farben.ausgewaehlt };
+
+  function maleZelle(spalte, zeile, { zellbild, text }) {
+    const x0 = aussehen.zelle * (spalte - 1);
+    const y0 = aussehen.zelle * (zeile - 1);
     const links = geraet(x0);
     const oben = geraet(y0);
-    const breite = geraet(x0 + STEIN) - links;
-    const hoehe = geraet(y0 + STEIN) - oben;
+    const breite = geraet(x0 + aussehen.stein) - links;
+    const hoehe = geraet(y0 + aussehen.stein) - oben;
 
-    if (art === HINTERGRUND) {
+    if (zellbild === 'Hintergrund') {
       maler.drawImage(grund, links, oben, breite, hoehe, links, oben, breite, hoehe);
       return;
     }
 
-    const linie = Math.max(1, Math.round(faktor));
+    const linie = Math.max(1, Math.round(aussehen.rand * faktor));
     maler.fillStyle = '#000';
     maler.fillRect(links, oben, breite, hoehe);
-    maler.fillStyle = art === AUSGEWAEHLT ? Farben.ausgewaehlt() : Farben.normal();
+    maler.fillStyle = FUELLUNG[zellbild]();
     maler.fillRect(links + linie, oben + linie, breite - 2 * linie, hoehe - 2 * linie);
 
     const lage = textlage(text);
@@ -96,9 +102,14 @@ const Brett = (() => {
     maler.rect(links + linie, oben + linie, breite - 2 * linie, hoehe - 2 * linie);
     maler.clip();
     maler.fillStyle = '#000';
-    maler.font = `${SCHRIFTGROESSE * faktor}px ${SCHRIFT}`;
+    maler.font = `${schriftpixel * faktor}px ${SCHRIFT}`;
     maler.textBaseline = 'alphabetic';
-    maler.fillText(text, geraet(x0 + lage.x), geraet(y0 + lage.grundlinie));
+    const x = geraet(x0 + lage.x);
+    const y = geraet(y0 + lage.grundlinie);
+    if (telefon())
+      maler.fillText(text, x, y, innen() * faktor);
+    else
+      maler.fillText(text, x, y);
     maler.restore();
   }
 
@@ -111,22 +122,48 @@ const Brett = (() => {
   }
 
   // A cell drawn before the first game finds a white board.
-  function zeichneStein(spalte, zeile, art, text) {
+  function zeichneStein(spalte, zeile, zellbild, text) {
     if (!angelegt)
       neuesBild(null);
-    const aussehen = { art, text };
-    gezeichnet.set(`${spalte},${zeile}`, aussehen);
-    maleZelle(spalte, zeile, aussehen);
+    const zelle = { zellbild, text };
+    gezeichnet.set(`${spalte},${zeile}`, zelle);
+    maleZelle(spalte, zeile, zelle);
+  }
+
+  // The size of the tiles' text for the board's resolution: on a phone
+  // the board is as wide as the screen, in CSS pixels its device pixels
+  // over the pixel ratio.
+  function schriftFuer(pixel) {
+    if (!telefon())
+      return aussehen.schrift;
+    const cssProBrettpixel = pixel / (window.devicePixelRatio || 1) / aussehen.brett;
+    return Math.max(aussehen.schrift, Math.ceil(KLEINSTE_TELEFONSCHRIFT / cssProBrettpixel));
   }
 
   // The same board at another resolution: every cell as it was last drawn.
+  // Until the rules have come, only the canvas takes the new size.
   function setzeAufloesung(pixel) {
     pixel = Math.min(pixel, GROESSTE_AUFLOESUNG);
-    if (pixel === leinwand.width)
+    if (aussehen === null) {
+      leinwand.width = leinwand.height = pixel;
+      return;
+    }
+    const schrift = schriftFuer(pixel);
+    if (pixel === leinwand.width && schrift === schriftpixel)
       return;
     leinwand.width = leinwand.height = pixel;
-    faktor = pixel / SEITE;
+    faktor = pixel / aussehen.brett;
+    schriftpixel = schrift;
     zeichneNeu();
+  }
+
+  // The rules have come: from now on the board is drawn in their look.
+  function richteEin(geladen) {
+    regeln = geladen;
+    aussehen = JSON.parse(regeln.UTF8ToString(regeln._kalumbo_aussehen()));
+    faktor = leinwand.width / aussehen.brett;
+    schriftpixel = schriftFuer(leinwand.width);
+    Farben.richteEin(aussehen);
   }
 
   // The whole board again, the background as it is now, and every cell as
@@ -142,13 +179,17 @@ const Brett = (() => {
     }
   }
 
-  // The board pixel under a point of the viewport, or null beside the board.
+  // The board pixel under a point of the viewport, or null beside the
+  // board and before the rules have come.
   function pixelAn(clientX, clientY) {
+    if (aussehen === null)
+      return null;
+    const kante = aussehen.brett;
     const rahmen = leinwand.getBoundingClientRect();
-    const x = Math.floor(((clientX - rahmen.left) * SEITE) / rahmen.width);
-    const y = Math.floor(((clientY - rahmen.top) * SEITE) / rahmen.height);
-    return x >= 0 && y >= 0 && x < SEITE && y < SEITE ? { x, y } : null;
+    const x = Math.floor(((clientX - rahmen.left) * kante) / rahmen.width);
+    const y = Math.floor(((clientY - rahmen.top) * kante) / rahmen.height);
+    return x >= 0 && y >= 0 && x < kante && y < kante ? { x, y } : null;
   }
 
-  return { neuesBild, zeichneStein, setzeAufloesung, zeichneNeu, pixelAn, element: leinwand };
+  return { richteEin, neuesBild, zeichneStein, setzeAufloesung, zeichneNeu, pixelAn, element: leinwand };
 })();

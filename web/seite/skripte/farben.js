@@ -4,7 +4,8 @@
 // only the buttons "normal" and "ausgewählt" change them, through the
 // browser's own colour chooser.
 const Farben = (() => {
-  const farben = { normal: '#ffd0a0', ausgewaehlt: '#1060a0' };
+  // The start colours come with the rules.
+  const farben = { normal: '#000000', ausgewaehlt: '#000000' };
 
   // After the chooser the board is drawn again in the colours now chosen.
   function verbinde(knopfId, wahlId, welche, zeichneBrett) {
@@ -27,6 +28,10 @@ const Farben = (() => {
     verbinde(zeichneBrett) {
       verbinde('BitBtn3', 'FarbwahlNormal', 'normal', zeichneBrett);
       verbinde('BitBtn4', 'FarbwahlAusgewaehlt', 'ausgewaehlt', zeichneBrett);
+    },
+    richteEin(aussehen) {
+      farben.normal = aussehen.normal;
+      farben.ausgewaehlt = aussehen.ausgewaehlt;
     },
     normal: () => farben.normal,
     ausgewaehlt: () => farben.ausgewaehlt,

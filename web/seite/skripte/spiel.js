@@ -3,6 +3,8 @@
 // The game on the page: loads the rules, lets them read the settings and
 // show their effects, and passes the presses on the board to them. The
 // rules decide everything; the page only draws.
+// Needs: ErzeugeRegeln (regeln.js), Texte, Meldung, Fenster, Farben,
+// Bilder, Brett, Klassenlink.
 const Spiel = (() => {
   const element = (id) => document.getElementById(id);
   const bravo = element('Bravo');
@@ -14,10 +16,10 @@ const Spiel = (() => {
   const zuschauer = [];
   const meldeZug = (pixel) => zuschauer.forEach((rueckruf) => rueckruf(regeln, pixel));
 
-  // What the rules ask of the page and tell it.
-  const seite = {
+  // What the rules ask of the page and tell it, in the order they do.
+  const bruecke = {
     itemIndex: (gruppe) => Fenster.itemIndex(gruppe),
-    zeichneStein: (spalte, zeile, art, text) => Brett.zeichneStein(spalte, zeile, art, text),
+    zeichneStein: (spalte, zeile, zellbild, text) => Brett.zeichneStein(spalte, zeile, zellbild, text),
     zeigeFortschritt(text) {
       element('Geloest').textContent = text;
     },
@@ -26,29 +28,35 @@ const Spiel = (() => {
       neue.textContent = zeile;
       verlauf.append(neue);
     },
+    zeigeBravo() {
+      bravo.hidden = false;
+    },
+    // The steps of a new game that are the page's own.
+    verbergeHilfe: () => Fenster.zeigeHilfe(false),
     leereVerlauf() {
       verlauf.replaceChildren();
     },
-    zeigeBravo() {
-      bravo.hidden = false;
+    verbergeBravo() {
+      bravo.hidden = true;
+    },
+    // A picture that has not arrived yet comes in when it does.
+    legeBrettAn() {
+      bildDesSpiels = Bilder.fuerItem(Math.max(0, Fenster.itemIndex('Bildwahl')));
+      Brett.neuesBild(bildDesSpiels);
+    },
+    // One that cannot be read is reported, and the game is played over grey.
+    zeigeBrett() {
+      meldeUnlesbares(bildDesSpiels);
     },
   };
 
   // "Neues Spiel": the whole sequence runs in one go, so the player sees
-  // only the finished board. A picture that has not arrived yet comes in
-  // when it does; one that cannot be read is reported, and the game is
-  // played over grey.
+  // only the finished board.
   function neuesSpiel() {
     if (regeln === null)
       return;
-    bildDesSpiels = Bilder.fuerItem(Math.max(0, Fenster.itemIndex('Bildwahl')));
-    Fenster.zeigeHilfe(false);
     regeln._kalumbo_neues_spiel();
-    bravo.hidden = true;
-    Brett.neuesBild(bildDesSpiels);
-    zeichneBrett();
     meldeZug(null);
-    meldeUnlesbares(bildDesSpiels);
   }
 
   function meldeUnlesbares(bild) {
@@ -82,11 +90,12 @@ const Spiel = (() => {
   async function lade() {
     try {
       const [geladen] = await Promise.all([
-        ErzeugeRegeln({ seite }),
+        ErzeugeRegeln({ bruecke }),
         document.fonts.load('13px "Kalumbo Sans"'),
         document.fonts.load('bold 21px "Kalumbo Sans"'),
       ]);
       regeln = geladen;
+      Brett.richteEin(regeln);
     } catch (fehler) {
       const hinweis = document.createElement('p');
       hinweis.className = 'hinweis';
