@@ -57,14 +57,22 @@ async function neuesSpielMitTasten(seite) {
   await seite.keyboard.press('Tab');
 }
 
-describe('Ein ganzes Spiel nur mit der Tastatur', () => {
-  let browser, seite;
+// Each group of tests gets a browser of its own, with the game's page
+// dealing from the tests' seed, handed over before the group's tests run.
+function mitSeite(nimm) {
+  let browser;
   before(async () => {
     browser = await starteBrowser();
-    ({ seite } = await browser.oeffne());
+    const { seite } = await browser.oeffne();
     await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
+    nimm(seite);
   });
   after(() => browser.schliesse());
+}
+
+describe('Ein ganzes Spiel nur mit der Tastatur', () => {
+  let seite;
+  mitSeite((offen) => { seite = offen; });
 
   test('unter der Hilfe ist das Brett kein Halt der Tab-Taste, nach "Neues Spiel" der nächste', async () => {
     await seite.focus('#BitBtn1');
@@ -130,14 +138,9 @@ describe('Ein ganzes Spiel nur mit der Tastatur', () => {
 });
 
 describe('Der Rahmen des Zeigers', () => {
-  let browser, seite;
-  before(async () => {
-    browser = await starteBrowser();
-    ({ seite } = await browser.oeffne());
-    await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
-    await seite.click('#BitBtn1');
-  });
-  after(() => browser.schliesse());
+  let seite;
+  mitSeite((offen) => { seite = offen; });
+  before(() => seite.click('#BitBtn1'));
 
   test('ein Druck der Maus verbirgt ihn bis zur nächsten Taste, das Brett bleibt Pixel für Pixel', async () => {
     const stein = ersterFreierStein(await zustand(seite));
@@ -183,13 +186,8 @@ async function baumDerZugaenglichkeit(seite) {
 const text = (teil) => teil.kinder.length ? teil.kinder.map(text).join('') : teil.name;
 
 describe('Was ein Screenreader vom Brett erfährt', () => {
-  let browser, seite;
-  before(async () => {
-    browser = await starteBrowser();
-    ({ seite } = await browser.oeffne());
-    await seite.evaluate((saat) => Spiel.saeeFest(saat), SAAT);
-  });
-  after(() => browser.schliesse());
+  let seite;
+  mitSeite((offen) => { seite = offen; });
 
   test('ein Raster "Spielbrett" aus 8 x 8 Zellen, benannt nach ihren Steinen, mit Auswahl und Ansage', { skip: kannNicht('chromiumProtokoll') }, async () => {
     await seite.focus('#BitBtn1');
@@ -230,12 +228,8 @@ describe('Was ein Screenreader vom Brett erfährt', () => {
 });
 
 describe('Die Reiter "Spiel" und "Einstellungen" mit der Tastatur', () => {
-  let browser, seite;
-  before(async () => {
-    browser = await starteBrowser();
-    ({ seite } = await browser.oeffne());
-  });
-  after(() => browser.schliesse());
+  let seite;
+  mitSeite((offen) => { seite = offen; });
 
   // Which page is in front, which header says so and which has the focus.
   const reiter = () => seite.evaluate(() => ({
