@@ -25,7 +25,7 @@ const Bilder = (() => {
       const skript = document.createElement('script');
       skript.src = 'dekoder.js';
       skript.onload = () => fertig(ErzeugeDekoder());
-      skript.onerror = () => fehler(new Error('Die Datei dekoder.js kann nicht geladen werden'));
+      skript.onerror = () => fehler(new Error(fuelle(Texte.DateiNichtZuLaden, skript.getAttribute('src'))));
       document.head.append(skript);
     }).catch((fehler) => {
       dekoder = null;
@@ -53,7 +53,7 @@ const Bilder = (() => {
         try {
           stueck = new Uint8Array(await datei.slice(anfang, anfang + laenge).arrayBuffer());
         } catch {
-          throw new Error(`Datei ${datei.name} kann nicht geöffnet werden`);
+          throw new Error(fuelle(Texte.DateiNichtZuOeffnen, datei.name));
         }
         // Making room may grow the memory, which replaces HEAPU8.
         const platz = modul._kalumbo_dekodierung_platz(dekodierung, stueck.length);
@@ -62,7 +62,7 @@ const Bilder = (() => {
       }
       if (stand !== 1) {
         const meldung = modul.UTF8ToString(modul._kalumbo_dekodierung_meldung(dekodierung));
-        throw new Error(`Die Datei ${datei.name} ist kein lesbares Bild: ${meldung}`);
+        throw new Error(fuelle(Texte.KeinLesbaresBildWeil, datei.name, meldung));
       }
       const breite = modul._kalumbo_dekodierung_breite(dekodierung);
       const hoehe = modul._kalumbo_dekodierung_hoehe(dekodierung);
@@ -78,7 +78,7 @@ const Bilder = (() => {
     } catch (fehler) {
       // The module ran out of memory: it is done for, the picture too.
       abgebrochen = fehler instanceof WebAssembly.RuntimeError;
-      throw abgebrochen ? new Error(`Die Datei ${datei.name} ist kein lesbares Bild`) : fehler;
+      throw abgebrochen ? new Error(fuelle(Texte.KeinLesbaresBild, datei.name)) : fehler;
     } finally {
       if (!abgebrochen)
         modul._kalumbo_dekodierung_weg(dekodierung);
@@ -111,7 +111,7 @@ const Bilder = (() => {
   // as for an own picture. Null for any other picture.
   function fehlerBei(bild) {
     const kaputt = bild instanceof HTMLImageElement && bild.complete && bild.naturalWidth === 0;
-    return kaputt ? `Die Datei ${bild.getAttribute('src')} ist kein lesbares Bild` : null;
+    return kaputt ? fuelle(Texte.KeinLesbaresBild, bild.getAttribute('src')) : null;
   }
 
   // Calls back with a built-in picture when it arrives, or turns out not

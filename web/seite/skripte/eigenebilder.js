@@ -18,7 +18,7 @@
   async function uebernimm(index, datei) {
     try {
       await Bilder.uebernimm(index, datei);
-      eintraege[index].title = `${hinweis} (eigenes Bild: ${datei.name})`;
+      eintraege[index].title = fuelle(Texte.EigenesBild, hinweis, datei.name);
     } catch (fehler) {
       Meldung.zeige(fehler.message);
     }
