@@ -33,6 +33,10 @@ for (const weg of ['datei', 'server']) {
       assert.deepEqual(await lage(seite, 'BitBtn1'), [424, 40, 121, 25]);
       assert.deepEqual(await lage(seite, 'PageControl1'), [424, 72, 121, 337]);
       assert.deepEqual(await lage(seite, 'BitBtn4'), [434, 383, 97, 20]);
+      // On the help panel, counted from its outer corner as on the desktop,
+      // not from inside its edge.
+      for (const [id, stelle] of [['Memo2', [8, 8, 385, 89]], ['Shape1', [136, 103, 50, 50]], ['Memo1', [8, 160, 385, 209]], ['BitBtn6', [314, 370, 75, 24]]])
+        assert.deepEqual(await lage(seite, id), [8 + stelle[0], 8 + stelle[1], stelle[2], stelle[3]], id);
     });
 
     test('Hilfe vorn, Einstellungen gewählt, noch kein Spiel', async () => {
