@@ -83,6 +83,16 @@ EMSCRIPTEN_KEEPALIVE int kalumbo_zeiger_setze(int X, int Y)
     return Nummer(Zugang().Zeiger.Zelle());
 }
 
+// A cell the page names, counted row by row from 0: where a screen
+// reader's own press (a click on the cell) puts the cursor. Returns its
+// cell.
+EMSCRIPTEN_KEEPALIVE int kalumbo_zeiger_nimm(int Zellnummer)
+{
+    if (Zellnummer >= 0 && Zellnummer < kalumbo::Spalten * kalumbo::Zeilen)
+        Zugang().Zeiger.Setze({Zellnummer % kalumbo::Spalten + 1, Zellnummer / kalumbo::Spalten + 1});
+    return Nummer(Zugang().Zeiger.Zelle());
+}
+
 // Space or Enter: a press in the middle of the cell under the cursor,
 // through the same rules as a press of the mouse.
 EMSCRIPTEN_KEEPALIVE void kalumbo_zeiger_druck()

@@ -120,7 +120,7 @@ describe('Ein ganzes Spiel nur mit der Tastatur', () => {
         await seite.keyboard.press('Space');
         assert.deepEqual((await zustand(seite)).auswahl, erste);
         const [rechnung, ergebnis] = vorher.aufgaben[feld(vorher, erste).paar - 1];
-        const [text] = [rechnung, ergebnis].filter((teil) => feld(vorher, erste).seite === 1 ? teil === rechnung : teil === ergebnis);
+        const text = [rechnung, ergebnis][feld(vorher, erste).seite - 1];
         assert.equal(await ansage(seite), `${text} ausgewählt`);
         await gehe(seite, zweite);
         await seite.keyboard.press('Enter');
@@ -224,6 +224,30 @@ describe('Was ein Screenreader vom Brett erfährt', () => {
     await seite.click('#ReiterSpiel');
     const baum = await baumDerZugaenglichkeit(seite);
     assert.deepEqual(baum.filter((teil) => teil.rolle === 'log').map((teil) => teil.name), ['Gelöste Rechnungen']);
+  });
+});
+
+// What the page's grid says of a cell: its name, and its selected state.
+const gitterzelle = (seite, [spalte, zeile]) => seite.$eval(`#Zelle${spalte}${zeile}`, (zelle) =>
+  [zelle.textContent, zelle.getAttribute('aria-selected')]);
+
+describe('Ein Screenreader drückt eine Zelle auf seine Weise', () => {
+  let seite;
+  mitSeite((offen) => { seite = offen; });
+
+  test('ein Klick auf die Zelle, wie VoiceOver ihn schickt, drückt sie; die Zellen sagen, was sich änderte', async () => {
+    await seite.click('#BitBtn1');
+    const stand = await zustand(seite);
+    const [erste, zweite] = freiesPaar(stand);
+    const klicke = ([spalte, zeile]) => seite.$eval(`#Zelle${spalte}${zeile}`, (zelle) => zelle.click());
+    const namen = [erste, zweite].map((zelle) => stand.aufgaben[feld(stand, zelle).paar - 1][feld(stand, zelle).seite - 1]);
+    await klicke(erste);
+    assert.deepEqual((await zustand(seite)).auswahl, erste);
+    assert.deepEqual(await gitterzelle(seite, erste), [namen[0], 'true']);
+    await klicke(zweite);
+    assert.equal((await zustand(seite)).geloest, 1);
+    assert.deepEqual([await gitterzelle(seite, erste), await gitterzelle(seite, zweite)], [['leer', null], ['leer', null]]);
+    assert.deepEqual(await fokuszelle(seite), zweite, 'der Fokus folgt dem Druck');
   });
 });
 

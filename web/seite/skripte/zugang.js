@@ -162,16 +162,32 @@
       return;
     }
     // Holding the key down presses once.
-    if (ereignis.repeat)
-      return;
+    if (!ereignis.repeat)
+      drueckeZeiger();
+  }
+
+  function drueckeZeiger() {
     regeln._kalumbo_zeiger_druck();
     aktualisiere();
     sageAn();
   }
 
+  // A screen reader's own press (VoiceOver's action, a reader's browse
+  // mode) comes to the cell as a click; the mouse's never does, it goes
+  // through to the canvas.
+  function beiKlick(ereignis) {
+    const nummer = zellen.indexOf(ereignis.target.closest('.zelle'));
+    if (regeln === null || nummer < 0 || !hilfe.hidden)
+      return;
+    setzeZeiger(regeln._kalumbo_zeiger_nimm(nummer));
+    zellen[zeiger].focus();
+    drueckeZeiger();
+  }
+
   baueRaster();
   zellen[zeiger].classList.add('zeiger');
   raster.addEventListener('keydown', beiTaste);
+  raster.addEventListener('click', beiKlick);
   // Coming to the board by Tab shows the frame, as any key does.
   raster.addEventListener('focusin', (ereignis) => {
     if (!durchMaus && !raster.contains(ereignis.relatedTarget))
@@ -180,5 +196,7 @@
   });
   raster.addEventListener('focusout', () => raster.classList.remove('zeigt'));
   new MutationObserver(ordneTabfolge).observe(hilfe, { attributes: true, attributeFilter: ['hidden'] });
+  // Another form decides anew which tiles are shut in.
+  element('Maske').addEventListener('change', () => regeln !== null && aktualisiere());
   Spiel.beiZug(nachZug);
 })();
