@@ -38,7 +38,7 @@ for (const { name, breite, hoehe, telefon, pruefung } of GROESSEN) {
       assert.deepEqual(await verstoesse(seite, pruefung), []);
     });
 
-    test('im Spiel: ein Paar gelöst, ein Stein gewählt, die Seite "Spiel" mit dem Verlauf', async () => {
+    test('im Spiel: ein Paar gelöst, ein Stein gewählt, die Seite "Spiel" mit dem Verlauf, der Zeiger der Tastatur auf dem Brett', async () => {
       await seite.evaluate(() => Spiel.saeeFest(1));
       await seite.click('#BitBtn1');
       for (const zelle of freiesPaar(await zustand(seite)))
@@ -46,8 +46,11 @@ for (const { name, breite, hoehe, telefon, pruefung } of GROESSEN) {
       const stand = await zustand(seite);
       await druecke(seite, steine(stand).find(([spalte, zeile]) => stand.felder[spalte - 1][zeile - 1].frei));
       await seite.click('#ReiterSpiel');
+      await seite.focus('#BitBtn1');
+      await seite.keyboard.press('Tab');
       assert.equal((await zustand(seite)).geloest, 1);
       assert.ok(await seite.isVisible('#History'));
+      assert.equal(await seite.evaluate(() => document.activeElement.getAttribute('role')), 'gridcell');
       assert.deepEqual(await verstoesse(seite, pruefung), []);
     });
 
