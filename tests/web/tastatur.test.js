@@ -249,6 +249,13 @@ describe('Ein Screenreader drückt eine Zelle auf seine Weise', () => {
     assert.deepEqual([await gitterzelle(seite, erste), await gitterzelle(seite, zweite)], [['leer', null], ['leer', null]]);
     assert.deepEqual(await fokuszelle(seite), zweite, 'der Fokus folgt dem Druck');
   });
+
+  test('setzt er den Fokus auf eine Zelle, geht der Zeiger mit, und die Leertaste drückt dort', async () => {
+    const [erste] = freiesPaar(await zustand(seite));
+    await seite.focus(`#Zelle${erste[0]}${erste[1]}`);
+    await seite.keyboard.press('Space');
+    assert.deepEqual((await zustand(seite)).auswahl, erste);
+  });
 });
 
 describe('Die Reiter "Spiel" und "Einstellungen" mit der Tastatur', () => {

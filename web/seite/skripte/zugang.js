@@ -188,10 +188,14 @@
   zellen[zeiger].classList.add('zeiger');
   raster.addEventListener('keydown', beiTaste);
   raster.addEventListener('click', beiKlick);
-  // Coming to the board by Tab shows the frame, as any key does.
+  // Coming to the board by Tab shows the frame, as any key does. A screen
+  // reader may put the focus on any cell: the cursor goes there too.
   raster.addEventListener('focusin', (ereignis) => {
     if (!durchMaus && !raster.contains(ereignis.relatedTarget))
       verborgen = false;
+    const nummer = zellen.indexOf(ereignis.target);
+    if (regeln !== null && nummer >= 0 && nummer !== zeiger)
+      setzeZeiger(regeln._kalumbo_zeiger_nimm(nummer));
     zeigeRahmen();
   });
   raster.addEventListener('focusout', () => raster.classList.remove('zeigt'));
