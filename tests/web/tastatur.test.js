@@ -36,14 +36,15 @@ async function gehe(seite, [spalte, zeile]) {
   assert.deepEqual(await fokuszelle(seite), [spalte, zeile]);
 }
 
-// The first tile a press would take, row by row from the top left.
-function ersterFreierStein(stand) {
-  for (let zeile = 1; zeile <= 8; ++zeile)
-    for (let spalte = 1; spalte <= 8; ++spalte)
-      if (feld(stand, [spalte, zeile]).frei)
-        return [spalte, zeile];
-  return null;
-}
+// The 64 cells as [column, row], row by row from the top left, as the
+// grid lists them.
+const ZELLEN = Array.from({ length: 64 }, (_, nummer) => [nummer % 8 + 1, Math.floor(nummer / 8) + 1]);
+
+// Whether a tile stands on the cell that a press would not take now.
+const istEingesperrt = (stand, zelle) => feld(stand, zelle).seite !== 0 && !feld(stand, zelle).frei;
+
+// The first tile a press would take, reading row by row.
+const ersterFreierStein = (stand) => ZELLEN.find((zelle) => feld(stand, zelle).frei) ?? null;
 
 const ansage = (seite) => seite.evaluate(() => document.getElementById('Ansage').textContent.trim());
 
@@ -202,10 +203,7 @@ describe('Was ein Screenreader vom Brett erfährt', () => {
     assert.equal(brett?.name, 'Spielbrett');
     assert.deepEqual(brett.kinder.map((reihe) => [reihe.rolle, reihe.kinder.length]), Array(8).fill(['row', 8]));
     const zellen = brett.kinder.flatMap((reihe) => reihe.kinder);
-    const erwartet = [];
-    for (let zeile = 1; zeile <= 8; ++zeile)
-      for (let spalte = 1; spalte <= 8; ++spalte)
-        erwartet.push(`${steintext([spalte, zeile])}${feld(stand, [spalte, zeile]).seite && !feld(stand, [spalte, zeile]).frei ? ' (eingesperrt)' : ''}`);
+    const erwartet = ZELLEN.map((zelle) => `${steintext(zelle)}${istEingesperrt(stand, zelle) ? ' (eingesperrt)' : ''}`);
     assert.deepEqual(zellen.map((zelle) => `${zelle.name}${zelle.beschreibung ? ` (${zelle.beschreibung})` : ''}`), erwartet);
     const erster = ersterFreierStein(stand);
     const imFokus = zellen.filter((zelle) => zelle.zustand.focused);
@@ -255,6 +253,21 @@ describe('Ein Screenreader drückt eine Zelle auf seine Weise', () => {
     await seite.focus(`#Zelle${erste[0]}${erste[1]}`);
     await seite.keyboard.press('Space');
     assert.deepEqual((await zustand(seite)).auswahl, erste);
+  });
+});
+
+describe('Eine andere Form mitten im Spiel', () => {
+  let seite;
+  mitSeite((offen) => { seite = offen; });
+
+  test('die Zellen sagen gleich, welche Steine nun eingesperrt sind', async () => {
+    await seite.click('#BitBtn1');
+    await seite.click('#ReiterEinstellungen');
+    await seite.check('input[name=Maske][value="2"]');
+    const stand = await zustand(seite);
+    const eingesperrt = await seite.$$eval('#Brettzugang [role=gridcell]', (zellen) =>
+      zellen.map((zelle) => zelle.getAttribute('aria-describedby') === 'Eingesperrt'));
+    assert.deepEqual(eingesperrt, ZELLEN.map((zelle) => istEingesperrt(stand, zelle)));
   });
 });
 
