@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <csetjmp>
+#include <cstddef>
+#include <cstring>
 #include <limits>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 // The library's header needs FILE and size_t declared before it.
@@ -15,13 +18,14 @@ namespace kalumbo {
 
 namespace {
 
-// The most the library may hold for one picture. A progressive photo of
-// 8000 x 8000 pixels with 4:2:0 chroma keeps about 192 MB of coefficients
-// until its last scan is in; a made-up header promising 65,000 x 65,000
-// pixels would want gigabytes and is refused with the library's own code
-// instead. Pictures in one scan need only a few rows at a time and never
-// come near this.
-constexpr long Speichergrenze = 256L * 1024 * 1024;
+// The most the coefficients of a picture in many scans may take. Only
+// those of the visible rows are kept (see TGekapptesFeld below): a photo
+// of 8000 x 8000 pixels with 4:2:0 chroma needs about 13 MB; such a photo
+// about 21,000 pixels wide reaches the limit. A made-up header promising
+// 65,000 x 65,000 pixels is refused with the library's own code for a
+// picture too large for its memory. Pictures in one scan need only a few
+// rows at a time and never come near this.
+constexpr long Speichergrenze = 32L * 1024 * 1024;
 
 // The most work the library may do for one picture, counted in pixels
 // times scans. Every scan of a progressive picture passes over the whole
@@ -51,6 +55,26 @@ struct TStueckquelle {
 enum class TStufe { Anfang, Kopf, Start, Zeilen };
 using TStand = TJpegStueckweise::TStand;
 
+// A picture in many scans keeps the coefficients of every block until its
+// last scan is in, in one array for each component: for a photo of
+// 8000 x 8000 pixels about 192 MB, though only the blocks of the visible
+// rows, and of the few rows below them that smoothing and upsampling look
+// at, ever reach the screen. The game's own arrays keep just those rows;
+// any row further down is a row of scratch, zeroed at each access, written
+// and forgotten: what is decoded there is never shown, and the rows above
+// it are decoded before it in every scan. The library reaches its arrays
+// through its memory manager's methods only; the game's take their place.
+struct TGekapptesFeld {
+    JDIMENSION Breite;   // blocks in a row
+    JDIMENSION Zeilen;   // rows of the whole component
+    JDIMENSION Behalten; // rows kept, from the top
+    JDIMENSION Zugriff;  // the most rows one access asks for
+    JBLOCKARRAY Behaltene;
+    JBLOCKARRAY Schmierzeilen; // Zugriff rows
+    JBLOCKARRAY Zeiger;        // Zugriff rows handed out
+    TGekapptesFeld* Naechstes;
+};
+
 // All one decoding needs. Nothing here has a destructor: when the library
 // fails it jumps straight back to the step that started it.
 struct TDekodierung {
@@ -71,7 +95,20 @@ struct TDekodierung {
     JDIMENSION Hoehe;
     JSAMPARRAY Zeile;  // one decoded row, at least Breite pixels wide
     std::uint8_t* Ziel; // room for SichtbareGroesse x SichtbareGroesse RGB pixels
+
+    // The coefficient arrays of a picture in many scans, and the library's
+    // own way to make its arrays, for any others it has.
+    TGekapptesFeld* Felder;
+    void (*BibliothekRealisiert)(j_common_ptr);
 };
+
+// The library hands its methods a pointer to Info, the first member.
+static_assert(std::is_standard_layout_v<TDekodierung> && offsetof(TDekodierung, Info) == 0);
+
+TDekodierung* DekodierungVon(j_common_ptr Info)
+{
+    return reinterpret_cast<TDekodierung*>(Info);
+}
 
 constexpr std::size_t GroessterAusschnitt = std::size_t{SichtbareGroesse} * SichtbareGroesse * 3;
 
@@ -114,6 +151,86 @@ void BegrenzeArbeit(j_common_ptr Allgemein)
         Allgemein->err->msg_code = JERR_BAD_PROGRESSION;
         Allgemein->err->error_exit(Allgemein);
     }
+}
+
+// The rows of a component's array the visible rows need, with three rows
+// of iMCUs (the library's unit of rows) below them. An array has the same
+// number of iMCU rows for every component.
+JDIMENSION SichtbareZeilen(const jpeg_decompress_struct& Info, JDIMENSION Zeilen)
+{
+    const JDIMENSION Streifen = Info.total_iMCU_rows;
+    if (Streifen == 0 || Zeilen % Streifen != 0)
+        return Zeilen;
+    const JDIMENSION Streifenhoehe = JDIMENSION(Info.max_v_samp_factor) * DCTSIZE;
+    const JDIMENSION Gebraucht = (SichtbareGroesse + Streifenhoehe - 1) / Streifenhoehe + 3;
+    return std::min(Streifen, Gebraucht) * (Zeilen / Streifen);
+}
+
+jvirt_barray_ptr FordereFeld(j_common_ptr Info, int Pool, boolean, JDIMENSION Breite, JDIMENSION Zeilen,
+                             JDIMENSION Zugriff)
+{
+    if (Pool != JPOOL_IMAGE)
+        ERREXIT1(Info, JERR_BAD_POOL_ID, Pool);
+    TDekodierung* D = DekodierungVon(Info);
+    auto* Feld = static_cast<TGekapptesFeld*>((*Info->mem->alloc_small)(Info, Pool, sizeof(TGekapptesFeld)));
+    *Feld = TGekapptesFeld{};
+    Feld->Breite = Breite;
+    Feld->Zeilen = Zeilen;
+    Feld->Behalten = SichtbareZeilen(D->Info, Zeilen);
+    Feld->Zugriff = Zugriff;
+    Feld->Naechstes = D->Felder;
+    D->Felder = Feld;
+    return reinterpret_cast<jvirt_barray_ptr>(Feld);
+}
+
+// Makes room for the arrays once the library has asked for all of them:
+// within the limit, or not at all, with the code the library gives when
+// its arrays would not fit.
+void RealisiereFelder(j_common_ptr Info)
+{
+    TDekodierung* D = DekodierungVon(Info);
+    D->BibliothekRealisiert(Info);
+    double Bytes = 0;
+    for (const TGekapptesFeld* Feld = D->Felder; Feld; Feld = Feld->Naechstes)
+        Bytes += double(Feld->Behalten + Feld->Zugriff) * Feld->Breite * sizeof(JBLOCK);
+    if (Bytes > double(Speichergrenze))
+        ERREXIT(Info, JERR_NO_BACKING_STORE);
+    for (TGekapptesFeld* Feld = D->Felder; Feld; Feld = Feld->Naechstes) {
+        if (Feld->Behaltene)
+            continue;
+        Feld->Behaltene = (*Info->mem->alloc_barray)(Info, JPOOL_IMAGE, Feld->Breite, Feld->Behalten);
+        for (JDIMENSION Zeile = 0; Zeile < Feld->Behalten; ++Zeile)
+            std::memset(Feld->Behaltene[Zeile], 0, Feld->Breite * sizeof(JBLOCK));
+        Feld->Schmierzeilen = (*Info->mem->alloc_barray)(Info, JPOOL_IMAGE, Feld->Breite, Feld->Zugriff);
+        Feld->Zeiger = static_cast<JBLOCKARRAY>(
+            (*Info->mem->alloc_small)(Info, JPOOL_IMAGE, Feld->Zugriff * sizeof(JBLOCKROW)));
+    }
+}
+
+JBLOCKARRAY GreifeZu(j_common_ptr Info, jvirt_barray_ptr Zeiger, JDIMENSION Anfang, JDIMENSION Anzahl, boolean)
+{
+    TGekapptesFeld* Feld = reinterpret_cast<TGekapptesFeld*>(Zeiger);
+    if (!Feld->Behaltene || Anzahl > Feld->Zugriff || Anfang > Feld->Zeilen || Anzahl > Feld->Zeilen - Anfang)
+        ERREXIT(Info, JERR_BAD_VIRTUAL_ACCESS);
+    if (Anfang + Anzahl <= Feld->Behalten)
+        return Feld->Behaltene + Anfang;
+    for (JDIMENSION I = 0; I < Anzahl; ++I) {
+        if (Anfang + I < Feld->Behalten) {
+            Feld->Zeiger[I] = Feld->Behaltene[Anfang + I];
+        } else {
+            Feld->Zeiger[I] = Feld->Schmierzeilen[I];
+            std::memset(Feld->Zeiger[I], 0, Feld->Breite * sizeof(JBLOCK));
+        }
+    }
+    return Feld->Zeiger;
+}
+
+void KappeFelder(TDekodierung* D)
+{
+    D->BibliothekRealisiert = D->Info.mem->realize_virt_arrays;
+    D->Info.mem->request_virt_barray = FordereFeld;
+    D->Info.mem->realize_virt_arrays = RealisiereFelder;
+    D->Info.mem->access_virt_barray = GreifeZu;
 }
 
 // The source over pieces. When the pieces so far are used up, the library
@@ -200,6 +317,7 @@ TStand Schreite(TDekodierung* D)
     if (D->Stufe == TStufe::Anfang) {
         jpeg_create_decompress(&D->Info);
         D->Info.mem->max_memory_to_use = Speichergrenze;
+        KappeFelder(D);
         D->Fortschritt.progress_monitor = BegrenzeArbeit;
         D->Info.progress = &D->Fortschritt;
         if (D->Stuecke) {

@@ -148,13 +148,17 @@ TEST(JpegFeindlich, RiesigerKopfInEinemDurchgangLiefertDenSichtbarenTeil)
     EXPECT_EQ(Bild.Rgb.size(), 400u * 400u * 3u);
 }
 
-TEST(JpegFeindlich, GrossesProgressivesFotoPasstNochInDieGrenze)
+TEST(JpegFeindlich, ProgressiveFotosBrauchenNurDieSichtbarenZeilen)
 {
-    // 8000 x 8000 pixels with 4:2:0 chroma: about 192 MB of coefficients.
-    const std::vector<std::uint8_t> Jpeg = MitBehaupteterGroesse(true, 8000, 8000);
-    const TPixelbild Bild = DekodiereJpeg(Jpeg.data(), Jpeg.size());
+    // 16000 x 12000 pixels with 4:2:0 chroma: about 576 MB of coefficients
+    // for the whole picture, about 26 MB for its visible rows.
+    const std::vector<std::uint8_t> Gross = MitBehaupteterGroesse(true, 16000, 12000);
+    const TPixelbild Bild = DekodiereJpeg(Gross.data(), Gross.size());
     EXPECT_EQ(Bild.Breite, 400);
     EXPECT_EQ(Bild.Hoehe, 400);
+    // Twice as wide, its visible rows alone are too much, as in the browser.
+    const std::vector<std::uint8_t> Breit = MitBehaupteterGroesse(true, 32000, 400);
+    EXPECT_EQ(MeldungAusSpeicher(Breit), JpegMeldung(JERR_NO_BACKING_STORE));
 }
 
 // A small grey progressive picture that claims a size and repeats its last
