@@ -14,8 +14,10 @@ const Bilder = (() => {
   }
 
   // The game's own picture decoder, a script of its own that comes with
-  // the first own picture: the start does not wait for it. An instance
-  // whose memory a large picture has grown is let go after it.
+  // the first own picture: the start does not wait for it. It is fetched
+  // as soon as a picture is on its way (see kommtBald), so it is there, or
+  // nearly, when the file arrives. An instance whose memory a large
+  // picture has grown is let go after it.
   const DEKODER_SPEICHER = 32 * 1024 * 1024;
   let dekoder = null;
   function holeDekoder() {
@@ -32,6 +34,13 @@ const Bilder = (() => {
       throw fehler;
     });
     return dekoder;
+  }
+
+  // An own picture is on its way: a file dragged over the page, or the
+  // file choice opened. A decoder that cannot be loaded is reported when
+  // the picture comes.
+  function kommtBald() {
+    holeDekoder().catch(() => {});
   }
 
   // The file in slices, growing from the first: a baseline photo's visible
@@ -122,5 +131,5 @@ const Bilder = (() => {
         bild.addEventListener(art, () => rueckruf(bild));
   }
 
-  return { fuerItem, uebernimm, hatEigenes, dekodiereVorab, fehlerBei, beiAnkunft };
+  return { fuerItem, kommtBald, uebernimm, hatEigenes, dekodiereVorab, fehlerBei, beiAnkunft };
 })();

@@ -34,6 +34,10 @@
     element('Spielbrett').classList.toggle('ablage', passt);
   });
   document.addEventListener('dragleave', () => element('Spielbrett').classList.remove('ablage'));
+  document.addEventListener('dragenter', (ereignis) => {
+    if (ereignis.dataTransfer?.types.includes('Files'))
+      Bilder.kommtBald();
+  });
   document.addEventListener('drop', (ereignis) => {
     ereignis.preventDefault();
     element('Spielbrett').classList.remove('ablage');
@@ -46,6 +50,7 @@
     eintraege[index].querySelector('input').checked = true;
     zielIndex = index;
     dateiwahl.value = '';
+    Bilder.kommtBald();
     dateiwahl.click();
   }
 
