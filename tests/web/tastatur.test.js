@@ -201,6 +201,7 @@ describe('Was ein Screenreader vom Brett erfährt', () => {
     const vorher = await baumDerZugaenglichkeit(seite);
     const [brett] = vorher.filter((teil) => teil.rolle === 'grid');
     assert.equal(brett?.name, 'Spielbrett');
+    assert.ok(!vorher.some((teil) => teil.rolle === 'Canvas'), 'die Leinwand wird neben dem Raster ohne Namen vorgelesen');
     assert.deepEqual(brett.kinder.map((reihe) => [reihe.rolle, reihe.kinder.length]), Array(8).fill(['row', 8]));
     const zellen = brett.kinder.flatMap((reihe) => reihe.kinder);
     const erwartet = ZELLEN.map((zelle) => `${steintext(zelle)}${istEingesperrt(stand, zelle) ? ' (eingesperrt)' : ''}`);
