@@ -19,21 +19,9 @@ QString Utf8(std::string_view Text)
     return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
 }
 
-// What each option chooses, as the help names it.
-const char* Bedeutung(TStartgruppe Gruppe)
-{
-    switch (Gruppe) {
-    case TStartgruppe::Zahlenbereich:
-        return Texte::OptionZahlen;
-    case TStartgruppe::Rechenart:
-        return Texte::OptionRechenarten;
-    case TStartgruppe::Maske:
-        return Texte::OptionForm;
-    case TStartgruppe::Bildwahl:
-        return Texte::OptionHintergrund;
-    }
-    return "";
-}
+// What each option chooses, as the help names it, in the order of the groups.
+constexpr const char* Bedeutungen[AnzahlStartgruppen] = {Texte::OptionZahlen, Texte::OptionRechenarten,
+                                                          Texte::OptionForm, Texte::OptionHintergrund};
 
 // An entry of the option list: the option, and beside it its explanation,
 // each further line of it indented as far.
@@ -52,7 +40,7 @@ QString Hilfetext(const QString& Programm)
                    QStringLiteral("\n\n") + QText(Texte::AufrufOptionen) + QLatin1Char('\n');
     for (const TStartoption& Option : Startoptionen())
         Text += Eintrag(QStringLiteral("--%1 ").arg(Utf8(Option.Name)) + QText(Texte::AufrufWert),
-                        QText(Bedeutung(Option.Gruppe)) + QLatin1Char('\n') +
+                        QText(Bedeutungen[static_cast<std::size_t>(Option.Gruppe)]) + QLatin1Char('\n') +
                             QText(Texte::AufrufWerte).arg(Utf8(ErlaubteWerte(Option))));
     Text += Eintrag(QStringLiteral("-h, --help"), QText(Texte::OptionHilfe));
     Text += Eintrag(QStringLiteral("-v, --version"), QText(Texte::OptionVersion));
