@@ -6,6 +6,7 @@ const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { starteBrowser, ZUGRIFF } = require('./hilfen/browser');
 const { zustand, steine } = require('./hilfen/spiel');
+const { Texte, fuelle } = require('./hilfen/texte');
 
 // Place and size of a control in the window's own pixels, whatever the scale.
 const lage = (seite, id) => seite.evaluate((id) => {
@@ -25,7 +26,7 @@ for (const weg of ['datei', 'server']) {
     after(() => browser.schliesse());
 
     test('die Steuerelemente liegen wie auf dem Desktop', async () => {
-      assert.equal(await seite.title(), 'Rechen-Kalumbo');
+      assert.equal(await seite.title(), Texte.Titel);
       assert.deepEqual(await lage(seite, 'Spielbrett'), [8, 8, 400, 400]);
       assert.deepEqual(await lage(seite, 'Hilfe'), [8, 8, 400, 400]);
       assert.deepEqual(await lage(seite, 'BitBtn5'), [424, 8, 57, 25]);
@@ -46,8 +47,9 @@ for (const weg of ['datei', 'server']) {
       assert.ok(!(await seite.isVisible('#Bravo')));
       const gewaehlt = await seite.$$eval('input[type=radio]:checked', (knoepfe) =>
         knoepfe.map((knopf) => `${knopf.name}=${knopf.parentElement.textContent}`));
-      assert.deepEqual(gewaehlt, ['Zahlenbereich=50', 'Rechenart=beide', 'Maske=innen', 'Bildwahl=Bild1']);
-      assert.equal(await seite.textContent('#Geloest'), '0 von 0 gelöst');
+      assert.deepEqual(gewaehlt, [`Zahlenbereich=${Texte.ZahlenbereichEintraege[1]}`, `Rechenart=${Texte.RechenartEintraege[2]}`,
+        `Maske=${Texte.MaskeEintraege[0]}`, `Bildwahl=${Texte.BildwahlEintraege[0]}`]);
+      assert.equal(await seite.textContent('#Geloest'), Texte.GeloestAmStart);
       assert.equal(steine(await zustand(seite)).length, 0);
     });
 
@@ -143,7 +145,7 @@ describe('Hilfe, Tasten und Ende', () => {
   test(`${ZUGRIFF}+N beginnt ein Spiel, ${ZUGRIFF}+H zeigt die Hilfe`, async () => {
     await seite.keyboard.press(`${ZUGRIFF}+n`);
     assert.equal(steine(await zustand(seite)).length, 36);
-    assert.equal(await seite.textContent('#Geloest'), '0 von 18 gelöst');
+    assert.equal(await seite.textContent('#Geloest'), fuelle(Texte.Fortschritt, 0, 18));
     await seite.keyboard.press(`${ZUGRIFF}+h`);
     assert.ok(await seite.isVisible('#Hilfe'));
   });
@@ -152,7 +154,7 @@ describe('Hilfe, Tasten und Ende', () => {
     await seite.keyboard.press(`${ZUGRIFF}+e`);
     assert.ok(await seite.isVisible('#Abschied'));
     assert.ok(!(await seite.isVisible('#Spielbrett')));
-    assert.match(await seite.textContent('#Abschied'), /Auf Wiedersehen!/);
+    assert.ok((await seite.textContent('#Abschied')).includes(Texte.AbschiedTitel));
     const vorher = await spielbild(seite);
     for (const taste of ['n', 'h', 'e'])
       await seite.keyboard.press(`${ZUGRIFF}+${taste}`);
@@ -161,6 +163,6 @@ describe('Hilfe, Tasten und Ende', () => {
     await seite.waitForSelector('html[data-bereit]');
     assert.ok(await seite.isVisible('#Hilfe'));
     assert.equal(steine(await zustand(seite)).length, 0);
-    assert.equal(await seite.textContent('#Geloest'), '0 von 0 gelöst');
+    assert.equal(await seite.textContent('#Geloest'), Texte.GeloestAmStart);
   });
 });
