@@ -188,7 +188,7 @@ TEST_F(HilfeAufbau, BeispieltexteFettUndDurchsichtig)
 TEST_F(HilfeAufbau, VersionInMarineblauAufDerFlaeche)
 {
     QLabel* Label9 = Hilfe->Label9;
-    EXPECT_EQ(Label9->text(), "Version 1.0");
+    EXPECT_EQ(Label9->text(), QText(Texte::Version));
     EXPECT_EQ(Label9->font().pixelSize(), 11);
     EXPECT_FALSE(Label9->font().bold());
     EXPECT_EQ(Label9->font().family(), Schriftfamilie());
@@ -217,8 +217,8 @@ TEST_F(HilfeAufbau, VersionInMarineblauAufDerFlaeche)
 TEST_F(HilfeAufbau, FertigKnopfMitOkGlypheUndHinweis)
 {
     const QPushButton* Knopf = Hilfe->BitBtn6;
-    EXPECT_EQ(Knopf->text(), "Fertig");
-    EXPECT_EQ(Knopf->toolTip(), "Hilfetext ausblenden");
+    EXPECT_EQ(Knopf->text(), QText(Texte::Fertig));
+    EXPECT_EQ(Knopf->toolTip(), QText(Texte::FertigHinweis));
     EXPECT_EQ(Knopf->iconSize(), QSize(16, 16));
     // A green tick: green like the new game's arrow, but enclosing nothing.
     const QImage Glyphe = GlypheVon(Knopf);
