@@ -43,11 +43,10 @@ const Bilder = (() => {
     holeDekoder().catch(() => {});
   }
 
-  // The file in slices, growing from the first: a baseline photo's visible
-  // rows lie in its first few hundred kilobytes, and nothing after them
-  // is read.
-  const ERSTES_STUECK = 64 * 1024;
-  const GROESSTES_STUECK = 1024 * 1024;
+  // The file in slices of a megabyte: the visible rows of a baseline photo
+  // up to 8000 pixels wide lie in its first, which the browser hands over
+  // in one go, and nothing after the slice with the last of them is read.
+  const STUECK = 1024 * 1024;
 
   // Decodes the top-left 400 x 400 pixels of a file into a picture, as
   // the desktop game decodes a picture file beside it.
@@ -57,17 +56,17 @@ const Bilder = (() => {
     let abgebrochen = false;
     try {
       let stand = 0;
-      for (let anfang = 0, laenge = ERSTES_STUECK; stand === 0; anfang += laenge, laenge = Math.min(2 * laenge, GROESSTES_STUECK)) {
+      for (let anfang = 0; stand === 0; anfang += STUECK) {
         let stueck;
         try {
-          stueck = new Uint8Array(await datei.slice(anfang, anfang + laenge).arrayBuffer());
+          stueck = new Uint8Array(await datei.slice(anfang, anfang + STUECK).arrayBuffer());
         } catch {
           throw new Error(fuelle(Texte.DateiNichtZuOeffnen, datei.name));
         }
         // Making room may grow the memory, which replaces HEAPU8.
         const platz = modul._kalumbo_dekodierung_platz(dekodierung, stueck.length);
         modul.HEAPU8.set(stueck, platz);
-        stand = modul._kalumbo_dekodierung_nimm(dekodierung, anfang + laenge >= datei.size ? 1 : 0);
+        stand = modul._kalumbo_dekodierung_nimm(dekodierung, anfang + STUECK >= datei.size ? 1 : 0);
       }
       if (stand !== 1) {
         const meldung = modul.UTF8ToString(modul._kalumbo_dekodierung_meldung(dekodierung));
