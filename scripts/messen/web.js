@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
-// Measures the browser edition: node web.js <folder> [loads]. Prints each
-// figure with its median beside the limit it is held to. The start-up is
-// held to a yardstick loaded side by side with it: a bare page with one
-// button and a 400 x 400 canvas, complete at its first frame.
+// Measures the browser edition: node web.js <folder> [loads] [--vergleich
+// <folder>]. Prints each figure with its median beside the limit it is held
+// to. The start-up is held to a yardstick loaded side by side with it: a
+// bare page with one button and a 400 x 400 canvas, complete at its first
+// frame. A second build of the page (an older one, say) given with
+// --vergleich is loaded in the same turns, for a before and after from one
+// run on a machine whose load comes and goes.
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { pathToFileURL } = require('url');
 const { chromium } = require('playwright-core');
 
-const ordner = path.resolve(process.argv[2] ?? 'build-web/site');
-const ladungen = Number(process.argv[3] ?? 10);
+const argumente = process.argv.slice(2);
+const stelle = argumente.indexOf('--vergleich');
+const vergleich = stelle >= 0 ? path.resolve(argumente.splice(stelle, 2)[1]) : null;
+const ordner = path.resolve(argumente[0] ?? 'build-web/site');
+const ladungen = Number(argumente[1] ?? 10);
 
 const mittel = (werte) => werte.reduce((summe, wert) => summe + wert, 0) / werte.length;
 const median = (werte) => {
@@ -121,9 +127,12 @@ function miss_loesendeDruecke(anzahl) {
   // Each load of the game beside one of the yardstick, taking turns.
   const startzeiten = [];
   const massstabszeiten = [];
+  const vergleichszeiten = [];
   for (let i = 0; i < ladungen; ++i) {
     startzeiten.push(await startzeit(adresse));
     massstabszeiten.push(await startzeit(pathToFileURL(path.join(massstab, 'index.html')).href));
+    if (vergleich)
+      vergleichszeiten.push(await startzeit(pathToFileURL(path.join(vergleich, 'index.html')).href));
   }
   fs.rmSync(massstab, { recursive: true, force: true });
 
@@ -144,6 +153,11 @@ function miss_loesendeDruecke(anzahl) {
   console.log(`  Maßstab, Knopf und Leinwand: Median ${median(massstabszeiten).toFixed(0)} ms; ` +
               `einzeln: ${massstabszeiten.map((zeit) => zeit.toFixed(0)).join(' ')} ms`);
   zeile('Start im Verhältnis zum Maßstab', median(startzeiten) / median(massstabszeiten), 'x', 2);
+  if (vergleich) {
+    console.log(`  Vergleich ${vergleich}: Median ${median(vergleichszeiten).toFixed(0)} ms, ` +
+                `${(median(vergleichszeiten) / median(massstabszeiten)).toFixed(2)} x; ` +
+                `einzeln: ${vergleichszeiten.map((zeit) => zeit.toFixed(0)).join(' ')} ms`);
+  }
   // The page's clock counts in steps of 0.1 ms; the mean of many presses
   // tells what lies below a step.
   zeile('neues Spiel (Median von 200)', median(neueSpiele), 'ms', 5);

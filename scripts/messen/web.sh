@@ -7,10 +7,10 @@
 # and the ratio of the two), a new game and a press that solves a pair,
 # each timed in the page. Figures for notes and reviews, not tests.
 #
-#   scripts/messen/web.sh [loads, default 10]
+#   scripts/messen/web.sh [loads, default 10] [--vergleich <another site folder>]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 ./web.sh >/dev/null
 NODE_PATH=$PWD/build-web/tests/web/npm/node_modules \
-  node scripts/messen/web.js build-web/site "${1:-10}"
+  node scripts/messen/web.js build-web/site "${1:-10}" "${@:2}"
