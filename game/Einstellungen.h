@@ -7,6 +7,7 @@ namespace kalumbo {
 
 // The radio-button groups of the settings page, in its order.
 enum class TGruppe { Zahlenbereich, Rechenart, Maske, Bildwahl };
+inline constexpr int AnzahlGruppen = 4;
 
 // The group's name in both editions: the control's name on the desktop,
 // the group's name in the page's markup.

@@ -18,10 +18,10 @@ constexpr std::string_view FormWerte[] = {"innen", "A", "aussen", "S"};
 constexpr std::string_view HintergrundWerte[] = {"1|Bild1", "2|Bild2", "3|Bild3", "4|Bild4"};
 
 constexpr TStartoption Optionen[] = {
-    {"zahlen", TStartgruppe::Zahlenbereich, "Zahlenbereich", ZahlenWerte},
-    {"rechenarten", TStartgruppe::Rechenart, "Rechenart", RechenartWerte},
-    {"form", TStartgruppe::Maske, "Maske", FormWerte},
-    {"hintergrund", TStartgruppe::Bildwahl, "Bildwahl", HintergrundWerte},
+    {"zahlen", TGruppe::Zahlenbereich, ZahlenWerte},
+    {"rechenarten", TGruppe::Rechenart, RechenartWerte},
+    {"form", TGruppe::Maske, FormWerte},
+    {"hintergrund", TGruppe::Bildwahl, HintergrundWerte},
 };
 
 // German letters in UTF-8 and how they are written without them.

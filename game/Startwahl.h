@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Einstellungen.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -17,14 +19,9 @@ namespace kalumbo {
 // ("form=A"). Both editions read the values, and word their refusals,
 // here; nothing of it is ever stored.
 
-// The groups a start can choose in, in the order of the settings page.
-enum class TStartgruppe { Zahlenbereich, Rechenart, Maske, Bildwahl };
-inline constexpr int AnzahlStartgruppen = 4;
-
 struct TStartoption {
     std::string_view Name;   // "form": "--form" on the desktop, "form=" in a link
-    TStartgruppe Gruppe;
-    std::string_view Gruppenname; // the group's name in both front ends: "Maske"
+    TGruppe Gruppe;           // the group it chooses in
     // One entry per item of the group, in item order: its spellings,
     // separated by "|", the one listed to the user first ("plus-minus|beide").
     std::span<const std::string_view> Werte;
@@ -56,10 +53,10 @@ std::string WertAbgelehnt(std::string_view Genannt, std::string_view Wert, const
 // What a start chooses: an item index per group, -1 where the group keeps
 // its default; and the refusals of whatever could not be read.
 struct TStartwahl {
-    std::array<int, AnzahlStartgruppen> Items{-1, -1, -1, -1};
+    std::array<int, AnzahlGruppen> Items{-1, -1, -1, -1};
     std::vector<std::string> Meldungen;
 
-    int Item(TStartgruppe Gruppe) const { return Items[static_cast<std::size_t>(Gruppe)]; }
+    int Item(TGruppe Gruppe) const { return Items[static_cast<std::size_t>(Gruppe)]; }
 };
 
 // Reads a class link: the part of the page's address after "#", as the

@@ -20,7 +20,7 @@ QString Utf8(std::string_view Text)
 }
 
 // What each option chooses, as the help names it, in the order of the groups.
-constexpr const char* Bedeutungen[AnzahlStartgruppen] = {Texte::OptionZahlen, Texte::OptionRechenarten,
+constexpr const char* Bedeutungen[AnzahlGruppen] = {Texte::OptionZahlen, Texte::OptionRechenarten,
                                                           Texte::OptionForm, Texte::OptionHintergrund};
 
 // An entry of the option list: the option, and beside it its explanation,
@@ -137,7 +137,7 @@ TStartoptionen LiesStartoptionen(const QStringList& Argumente)
 
 void WaehleStartitems(const TStartwahl& Wahl, TForm1& Form1)
 {
-    TRadioGruppe* const Gruppen[AnzahlStartgruppen] = {Form1.Zahlenbereich, Form1.Rechenart, Form1.Maske,
+    TRadioGruppe* const Gruppen[AnzahlGruppen] = {Form1.Zahlenbereich, Form1.Rechenart, Form1.Maske,
                                                        Form1.Bildwahl};
     for (const TStartoption& Option : Startoptionen())
         if (const int Item = Wahl.Item(Option.Gruppe); Item >= 0)

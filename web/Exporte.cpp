@@ -84,7 +84,7 @@ EMSCRIPTEN_KEEPALIVE const char* kalumbo_klassenlink()
     Json = "{\"items\":{";
     for (const kalumbo::TStartoption& Option : kalumbo::Startoptionen())
         if (const int Item = Wahl.Item(Option.Gruppe); Item >= 0)
-            Json += (Json.back() == '{' ? "" : ",") + JsonText(std::string(Option.Gruppenname)) + ':' +
+            Json += (Json.back() == '{' ? "" : ",") + JsonText(std::string(kalumbo::Gruppenname(Option.Gruppe))) + ':' +
                     std::to_string(Item);
     Json += "},\"meldung\":" + JsonText(kalumbo::Klassenlinkbericht(Wahl)) + '}';
     return Json.c_str();
