@@ -47,9 +47,11 @@ TEST_P(Startoption, WaehltSeinItemUndLaesstDieAnderenGruppen)
     EXPECT_EQ(Gewaehlt->ItemIndex(), Wahl.Item);
     EXPECT_TRUE(Gewaehlt->Knopf(Wahl.Item)->isChecked());
     EXPECT_EQ(Gewaehlt->Knopf(Wahl.Item)->text(), QString::fromUtf8(Wahl.Beschriftung));
-    for (std::size_t Nummer = 0; Nummer < std::size(Gruppen); ++Nummer)
-        if (Gruppen[Nummer] != Gewaehlt)
+    for (std::size_t Nummer = 0; Nummer < std::size(Gruppen); ++Nummer) {
+        if (Gruppen[Nummer] != Gewaehlt) {
             EXPECT_EQ(Gruppen[Nummer]->ItemIndex(), Vorher[Nummer]) << Gruppen[Nummer]->title().toStdString();
+        }
+    }
     EXPECT_TRUE(Meldungen.isEmpty());
 }
 
