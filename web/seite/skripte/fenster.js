@@ -4,6 +4,7 @@
 // proportions kept, or laid out anew on a phone held upright; the two
 // pages of the tab control, the help panel with its buttons and the Enter
 // key, and "Ende".
+// Needs: Meldung; Spiel when a key is pressed.
 const Fenster = (() => {
   const BREITE = 553;
   const HOEHE = 417;

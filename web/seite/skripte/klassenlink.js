@@ -7,6 +7,7 @@
 // every load and stores nothing, so "Noch einmal spielen" and a reload
 // start with the link again. A part that cannot be read is reported in the
 // game's message box, and its group keeps its default.
+// Needs: Meldung.
 const Klassenlink = (() => {
   // Far longer than any class link: a longer address is read up to here.
   const LAENGSTE = 2000;
