@@ -21,11 +21,12 @@ namespace {
 // The most the coefficients of a picture in many scans may take. Only
 // those of the visible rows are kept (see TGekapptesFeld below): a photo
 // of 8000 x 8000 pixels with 4:2:0 chroma needs about 13 MB; such a photo
-// about 21,000 pixels wide reaches the limit. A made-up header promising
+// about 18,500 pixels wide reaches the limit. In the browser the decoder's
+// memory then stays below 50 MiB. A made-up header promising
 // 65,000 x 65,000 pixels is refused with the library's own code for a
 // picture too large for its memory. Pictures in one scan need only a few
 // rows at a time and never come near this.
-constexpr long Speichergrenze = 32L * 1024 * 1024;
+constexpr long Speichergrenze = 28L * 1024 * 1024;
 
 // The most work the library may do for one picture, counted in pixels
 // times scans. Every scan of a progressive picture passes over the whole
