@@ -43,5 +43,12 @@ foreach(Zeile IN LISTS Zeilen)
   set(Ersatz "")
 endforeach()
 
+# The scripts are not copied on their own: any other address of one would
+# name a file the page's folder does not have.
+string(REGEX MATCH "(src|href)=\"skripte/[^\"]*\"" Rest "${Inhalt}")
+if(Rest)
+  message(FATAL_ERROR "${Markup} loads ${Rest} otherwise than by a line <script defer src=\"skripte/NAME.js\"></script>")
+endif()
+
 file(WRITE "${Skripte}" "${Gebuendelt}")
 file(WRITE "${Seite}" "${Inhalt}")
