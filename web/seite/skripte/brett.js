@@ -62,7 +62,8 @@ const Brett = (() => {
   }
 
   const telefon = () => document.documentElement.classList.contains('telefon');
-  const innen = () => aussehen.stein - 2 * aussehen.rand;
+  // On a phone a text keeps two pixels from each side of its tile's inside.
+  const telefonzeile = () => aussehen.stein - 2 * aussehen.rand - 4;
 
   // The text's place, as the rules work it out from the text's width and
   // the font's full height and ascent in whole pixels.
@@ -71,7 +72,7 @@ const Brett = (() => {
     const masse = messer.measureText(text);
     const oberlaenge = Math.round(masse.fontBoundingBoxAscent);
     const hoehe = oberlaenge + Math.round(masse.fontBoundingBoxDescent);
-    const breite = Math.round(telefon() ? Math.min(masse.width, innen()) : masse.width);
+    const breite = Math.round(telefon() ? Math.min(masse.width, telefonzeile()) : masse.width);
     return { x: regeln._kalumbo_text_x(breite), grundlinie: regeln._kalumbo_text_grundlinie(hoehe, oberlaenge) };
   }
 
@@ -107,7 +108,7 @@ const Brett = (() => {
     const x = geraet(x0 + lage.x);
     const y = geraet(y0 + lage.grundlinie);
     if (telefon())
-      maler.fillText(text, x, y, innen() * faktor);
+      maler.fillText(text, x, y, telefonzeile() * faktor);
     else
       maler.fillText(text, x, y);
     maler.restore();
