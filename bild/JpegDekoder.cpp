@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bild/JpegDekoder.h"
 
+#include "texte/Fuellen.h"
+#include "texte/Texte.h"
+
 #include <algorithm>
 #include <csetjmp>
 #include <cstddef>
@@ -404,7 +407,7 @@ void Verwalte(TDekodierung& D)
 
 std::string Fehlermeldung(const TDekodierung& D)
 {
-    return "JPEG-Fehlernr. " + std::to_string(D.Fehler.Basis.msg_code);
+    return Texte::Fuelle(Texte::JpegFehlernummer, {std::to_string(D.Fehler.Basis.msg_code)});
 }
 
 [[noreturn]] void Scheitere(TDekodierung& D)
@@ -451,7 +454,7 @@ TPixelbild LiesJpegDatei(const std::string& Dateiname)
     };
     const std::unique_ptr<std::FILE, TSchliessen> Datei(std::fopen(Dateiname.c_str(), "rb"));
     if (!Datei)
-        throw TBildFehler("Datei " + Dateiname + " kann nicht geöffnet werden");
+        throw TBildFehler(Texte::Fuelle(Texte::DateiNichtZuOeffnen, {Dateiname}));
     return DekodiereJpeg(Datei.get());
 }
 
