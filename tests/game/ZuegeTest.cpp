@@ -2,6 +2,8 @@
 #include "game/Formen.h"
 #include "game/Regeln.h"
 #include "Testhilfen.h"
+#include "texte/Fuellen.h"
+#include "texte/Texte.h"
 
 #include <gtest/gtest.h>
 
@@ -138,7 +140,7 @@ TEST_F(Zuege, NeuesSpielRaeumtAufTeiltAusUndZeichnetDasGanzeBrett)
 
     ASSERT_GE(Effekte.size(), 7U);
     EXPECT_EQ(std::vector(Effekte.begin(), Effekte.begin() + 5),
-              (std::vector<std::string>{"Hilfe weg", "0 von 18 gelöst", "Verlauf leer", "Bravo weg", "Brett angelegt"}));
+              (std::vector<std::string>{"Hilfe weg", Texte::Fuelle(Texte::Fortschritt, {"0", "18"}), "Verlauf leer", "Bravo weg", "Brett angelegt"}));
     EXPECT_EQ(Effekte.back(), "Brett gezeigt");
     std::vector<std::string> Erwartet;
     for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
@@ -240,7 +242,7 @@ TEST_F(Zuege, PaarLoesenInBeidenReihenfolgen)
         Druecke(Zweite.Spalte, Zweite.Zeile);
         // The selected tile goes first and is drawn while still selected,
         // the pressed one after the selection is gone.
-        EXPECT_EQ(Anzeige.Nimm(), (std::vector<std::string>{"1 von 18 gelöst", "Verlauf " + Zeile,
+        EXPECT_EQ(Anzeige.Nimm(), (std::vector<std::string>{Texte::Fuelle(Texte::Fortschritt, {"1", "18"}), "Verlauf " + Zeile,
                                                              Zelle(Erste, "Hintergrund"),
                                                              Zelle(Zweite, "Hintergrund")}));
         EXPECT_EQ(Stand.Felder[1][1], (TFeld{5, KeinStein}));
@@ -296,7 +298,7 @@ TEST_F(Zuege, GanzeSpieleBisBravo)
             EXPECT_EQ(Anzeige.Verlauf, Erwartet);
             if (Stand.AnzahlGeloest == 18) {
                 ++Gewonnen;
-                EXPECT_EQ(Fortschrittstext(18), "18 von 18 gelöst");
+                EXPECT_EQ(Fortschrittstext(18), Texte::Fuelle(Texte::Fortschritt, {"18", "18"}));
                 // After the win every press is ignored.
                 for (int Y = 0; Y < 400; Y += 25)
                     for (int X = 0; X < 400; X += 25)

@@ -12,6 +12,7 @@
 #include "ui/RadioGruppe.h"
 #include "ui/Verlaufsliste.h"
 #include "ui/TForm1.h"
+#include "ui/Textquelle.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -37,6 +38,13 @@ inline void PrintTo(const QString& Text, std::ostream* Ausgabe)
 }
 
 namespace kalumbo::test {
+
+// The progress text for a count of solved pairs, worded as the text
+// source words it.
+inline QString Fortschritt(int Geloest)
+{
+    return QText(Texte::Fortschritt).arg(Geloest).arg(AnzahlPaare);
+}
 
 // What the screen shows of a widget: the pixels its window last handed to
 // the screen. Unlike QWidget::grab(), which paints the widget afresh, this

@@ -24,7 +24,7 @@ TEST_F(Spiel, NeuesSpielRaeumtAufUndZeigtDasBrett)
     EXPECT_FALSE(Form1->Hilfe->isVisible());
     EXPECT_TRUE(Form1->Spielbrett->isVisible());
     EXPECT_FALSE(Form1->Bravo->isVisible());
-    EXPECT_EQ(Form1->Geloest->text(), QString::fromUtf8("0 von 18 gelöst"));
+    EXPECT_EQ(Form1->Geloest->text(), test::Fortschritt(0));
     EXPECT_TRUE(Form1->History->toPlainText().isEmpty());
     EXPECT_EQ(Form1->PageControl1->currentWidget(), Form1->Einstellungen);
     EXPECT_EQ(Brettbild().size(), QSize(400, 400));
@@ -52,7 +52,7 @@ TEST_F(Spiel, GanzesSpielMitDerMausBisBravo)
             ASSERT_TRUE(Stand().HatAuswahl());
             EXPECT_FALSE(Form1->Bravo->isVisible());
             KlickeZelle(Paar->second.Spalte, Paar->second.Zeile);
-            EXPECT_EQ(Form1->Geloest->text(), QString::fromUtf8("%1 von 18 gelöst").arg(Verlauf.size()));
+            EXPECT_EQ(Form1->Geloest->text(), test::Fortschritt(static_cast<int>(Verlauf.size())));
             EXPECT_EQ(Form1->Geloest->geometry().right() + 1, 92);
         }
         EXPECT_EQ(Form1->History->toPlainText(), Verlauf.join('\n'));
@@ -60,7 +60,7 @@ TEST_F(Spiel, GanzesSpielMitDerMausBisBravo)
     ASSERT_TRUE(Form1->Bravo->isVisible());
     EXPECT_EQ(Form1->Bravo->pos(), QPoint(38, 6));
     EXPECT_GE(Form1->Bravo->width(), Form1->Bravo->fontMetrics().horizontalAdvance(Form1->Bravo->text()));
-    EXPECT_EQ(Form1->Geloest->text(), QString::fromUtf8("18 von 18 gelöst"));
+    EXPECT_EQ(Form1->Geloest->text(), test::Fortschritt(18));
     EXPECT_EQ(Form1->History->document()->blockCount(), 18);
     // The message lies over the board.
     EXPECT_EQ(Form1->childAt(Form1->Bravo->geometry().center()), Form1->Bravo);
@@ -161,7 +161,7 @@ TEST_F(Spiel, TastenkuerzelMitAlt)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Form1->Hilfe->isVisible(); }));
     QTest::keyClick(Fenster, Qt::Key_N, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Form1->Spielbrett->HatBild(); }));
-    EXPECT_EQ(Form1->Geloest->text(), QString::fromUtf8("0 von 18 gelöst"));
+    EXPECT_EQ(Form1->Geloest->text(), test::Fortschritt(0));
     EXPECT_FALSE(Form1->Hilfe->isVisible());
     QTest::keyClick(Fenster, Qt::Key_E, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !Form1->isVisible(); }));

@@ -11,6 +11,7 @@
 # the board, the arrow keys, Space and Enter. Then both cells read "leer",
 # the progress reads "1 von 18 gelöst", and the bus carried the events of
 # the focus and of the changed names.
+import json
 import os
 import subprocess
 import sys
@@ -20,6 +21,11 @@ import pyatspi
 from gi.repository import GLib
 
 FRIST = 30  # seconds for each condition
+
+# The progress after the first pair, worded as the game's text source
+# words it.
+with open(os.path.join(os.path.dirname(__file__), "..", "..", "texte", "texte.json"), encoding="utf-8") as quelle:
+    EIN_PAAR_GELOEST = json.load(quelle)["Fortschritt"].replace("%1", "1").replace("%2", "18")
 
 
 def warte(bedingung, was):
@@ -148,8 +154,8 @@ def main():
         gehe(zweite)
         taste("Return")
         warte(lambda: zelle(*erste).name == "leer" and zelle(*zweite).name == "leer", 'both cells "leer"')
-        warte(lambda: finde(desktop, lambda k: k.getRoleName() == "label" and k.name == "1 von 18 gelöst"),
-              '"1 von 18 gelöst"')
+        warte(lambda: finde(desktop, lambda k: k.getRoleName() == "label" and k.name == EIN_PAAR_GELOEST),
+              repr(EIN_PAAR_GELOEST))
         z = zelle(*erste)
         print(f"after the pair: cell {erste}: name {z.name!r}, description {z.description!r}, "
               f"states {sorted(s.value_nick for s in z.getState().getStates())}")
@@ -162,7 +168,7 @@ def main():
                     namen.append(quelle.name)
             return namen
         warte(lambda: namensereignisse().count("leer") >= 2, 'two name events "leer"')
-        warte(lambda: "1 von 18 gelöst" in namensereignisse(), "the name event of the progress text")
+        warte(lambda: EIN_PAAR_GELOEST in namensereignisse(), "the name event of the progress text")
         warte(lambda: any(a.startswith("object:state-changed:focused") for a, _ in ereignisse), "a focus event")
         print("events:", len(ereignisse), "among them", sorted(set(a for a, _ in ereignisse)))
     finally:

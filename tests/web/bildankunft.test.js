@@ -7,6 +7,7 @@
 // played over grey.
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
+const { Texte, fuelle } = require('./hilfen/texte');
 const { starteBrowser, MOTOR } = require('./hilfen/browser');
 const { stoere } = require('./hilfen/server');
 const { zustand, freiesPaar, steine, druecke, bildschirm, NORMAL } = require('./hilfen/spiel');
@@ -107,14 +108,14 @@ describe('Ein Bild, das nicht zu lesen ist', () => {
     await seite.check('input[name=Bildwahl][value="1"]');
     await seite.click('#BitBtn1');
     await seite.waitForSelector('#Meldung');
-    assert.equal(await seite.textContent('#MeldungText'), 'Die Datei bilder/Bild2.jpg ist kein lesbares Bild.');
+    assert.equal(await seite.textContent('#MeldungText'), `${fuelle(Texte.KeinLesbaresBild, 'bilder/Bild2.jpg')}.`);
     await seite.click('#MeldungOk');
 
     // The new deal, all of it, with nothing of the old one left.
     const neu = await zustand(seite);
     assert.notDeepEqual(neu.aufgaben, alt.aufgaben);
     assert.deepEqual(neu.auswahl, [0, 0]);
-    assert.equal(await seite.textContent('#Geloest'), '0 von 18 gelöst');
+    assert.equal(await seite.textContent('#Geloest'), fuelle(Texte.Fortschritt, 0, 18));
     const schirm = await bildschirm(seite);
     assert.deepEqual(schirm.amBrett([1, 1], 10, 10), GRAU);
     for (const stein of steine(neu))

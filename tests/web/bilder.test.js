@@ -11,6 +11,12 @@ const assert = require('node:assert/strict');
 const { starteBrowser } = require('./hilfen/browser');
 const { zustand, freiesPaar, druecke, bildschirm } = require('./hilfen/spiel');
 const { grauesJpeg } = require('./hilfen/jpeg');
+const { Texte, fuelle } = require('./hilfen/texte');
+
+// The message about a file that is no readable picture, with the JPEG
+// library's error number, as both editions word it.
+const unlesbar = (datei, nummer) =>
+  fuelle(Texte.KeinLesbaresBildWeil, datei, fuelle(Texte.JpegFehlernummer, nummer));
 
 const GRUEN = [0, 160, 0];
 const ROT = [220, 0, 0];
@@ -163,7 +169,7 @@ describe('Eigene Bilder', () => {
     await lasseFallen(seite, png, 'kaputt.jpg');
     await seite.waitForSelector('#Meldung', { state: 'visible' });
     assert.equal(await seite.textContent('#MeldungTitel'), 'Rechen-Kalumbo');
-    assert.equal(await seite.textContent('#MeldungText'), 'Die Datei kaputt.jpg ist kein lesbares Bild: JPEG-Fehlernr. 53.');
+    assert.equal(await seite.textContent('#MeldungText'), `${unlesbar('kaputt.jpg', 53)}.`);
     // The box is modal: the board takes no press meanwhile.
     await seite.mouse.click(30, 200);
     assert.deepEqual(await zustand(seite), vorher);
@@ -200,7 +206,7 @@ describe('Eigene Bilder', () => {
     ]);
     await dateiwahl.setFiles({ name: 'notiz.jpg', mimeType: 'image/jpeg', buffer: Buffer.from('kein Bild') });
     await seite.waitForSelector('#Meldung', { state: 'visible' });
-    assert.equal(await seite.textContent('#MeldungText'), 'Die Datei notiz.jpg ist kein lesbares Bild: JPEG-Fehlernr. 53.');
+    assert.equal(await seite.textContent('#MeldungText'), `${unlesbar('notiz.jpg', 53)}.`);
     await seite.keyboard.press('Escape');
     assert.ok(!(await seite.isVisible('#Meldung')));
     assert.ok(await seite.isChecked('input[name=Bildwahl][value="3"]'));

@@ -5,6 +5,7 @@
 // game to the end, the colours can be changed, and a finger does it all.
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
+const { Texte, fuelle } = require('./hilfen/texte');
 const { starteBrowser, kannNicht } = require('./hilfen/browser');
 const { zustand, feld, freiesPaar, steine, druecke, bildschirm, rgb, NORMAL, AUSGEWAEHLT } = require('./hilfen/spiel');
 
@@ -85,7 +86,7 @@ describe('Ein ganzes Spiel mit Drücken auf das Brett', () => {
     for (let spiele = 0; spiele < 30 && !(await seite.isVisible('#Bravo')); ++spiele) {
       await seite.click('#BitBtn1');
       await seite.click('#ReiterSpiel');
-      assert.equal(await seite.textContent('#Geloest'), '0 von 18 gelöst');
+      assert.equal(await seite.textContent('#Geloest'), fuelle(Texte.Fortschritt, 0, 18));
       assert.equal(await seite.locator('#History > div').count(), 0);
       for (let stand = await zustand(seite), paar = freiesPaar(stand); paar; paar = freiesPaar(stand)) {
         const [rechnung, ergebnis] = stand.aufgaben[feld(stand, paar[0]).paar - 1];
@@ -93,13 +94,13 @@ describe('Ein ganzes Spiel mit Drücken auf das Brett', () => {
         assert.deepEqual((await zustand(seite)).auswahl, paar[0]);
         await druecke(seite, paar[1]);
         stand = await zustand(seite);
-        assert.equal(await seite.textContent('#Geloest'), `${stand.geloest} von 18 gelöst`);
+        assert.equal(await seite.textContent('#Geloest'), fuelle(Texte.Fortschritt, stand.geloest, 18));
         assert.equal(await seite.locator('#History > div').count(), stand.geloest);
         assert.equal(await seite.textContent('#History > div:last-child'), `${rechnung} = ${ergebnis}`);
       }
     }
     assert.ok(await seite.isVisible('#Bravo'), 'kein Spiel ließ sich zu Ende spielen');
-    assert.equal(await seite.textContent('#Bravo'), 'B R A V O  !   Es ist alles gelöst !');
+    assert.equal(await seite.textContent('#Bravo'), Texte.Bravo);
     assert.equal(await seite.$eval('#Bravo', (bravo) => getComputedStyle(bravo).color), 'rgb(255, 0, 0)');
     assert.equal(steine(await zustand(seite)).length, 0);
     assert.deepEqual(await gezeigteSteine(seite), []);
@@ -124,7 +125,7 @@ describe('Ein ganzes Spiel mit Drücken auf das Brett', () => {
     const stand = await zustand(seite);
     assert.deepEqual(stand.auswahl, [0, 0]);
     assert.equal(stand.geloest, 0);
-    assert.equal(await seite.textContent('#Geloest'), '0 von 18 gelöst');
+    assert.equal(await seite.textContent('#Geloest'), fuelle(Texte.Fortschritt, 0, 18));
     assert.equal(await seite.locator('#History > div').count(), 0);
     assert.deepEqual(await gezeigteSteine(seite), steine(stand));
   });
@@ -197,7 +198,7 @@ describe('Mit dem Finger', { skip: kannNicht('beruehrung') }, () => {
     assert.equal((await zustand(seite)).geloest, 1);
     await seite.tap('#ReiterSpiel');
     assert.ok(await seite.isVisible('#History'));
-    assert.equal(await seite.textContent('#Geloest'), '1 von 18 gelöst');
+    assert.equal(await seite.textContent('#Geloest'), fuelle(Texte.Fortschritt, 1, 18));
     await seite.tap('#BitBtn5');
     assert.ok(await seite.isVisible('#Hilfe'));
     await seite.tap('#BitBtn6');

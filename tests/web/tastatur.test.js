@@ -7,6 +7,7 @@ const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { starteBrowser, kannNicht } = require('./hilfen/browser');
 const { zustand, feld, freiesPaar, druecke, bildschirm } = require('./hilfen/spiel');
+const { Texte } = require('./hilfen/texte');
 
 const SAAT = 7321;
 
@@ -222,7 +223,7 @@ describe('Was ein Screenreader vom Brett erfährt', () => {
   test('die Liste der gelösten Rechnungen hat ihren Namen', { skip: kannNicht('chromiumProtokoll') }, async () => {
     await seite.click('#ReiterSpiel');
     const baum = await baumDerZugaenglichkeit(seite);
-    assert.deepEqual(baum.filter((teil) => teil.rolle === 'log').map((teil) => teil.name), ['Gelöste Rechnungen']);
+    assert.deepEqual(baum.filter((teil) => teil.rolle === 'log').map((teil) => teil.name), [Texte.VerlaufName]);
   });
 });
 
