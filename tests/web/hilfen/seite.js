@@ -24,30 +24,44 @@ function baueSeite(motor) {
   const auswerten = (fn, ...argumente) => motor.auswerten(quelle(fn), argumente);
 
   // Waits in the page until the function answers something true, and
-  // returns it. A page left meanwhile is asked again in the next one.
+  // returns it. A page left meanwhile is asked again in the next one: the
+  // page waits a second at a time, and a question whose page went away
+  // unanswered (Firefox forgets it) counts as lost a second later.
   async function waitForFunction(fn, arg, { timeout = WARTEZEIT_MS } = {}) {
     const ende = Date.now() + timeout;
     for (;;) {
+      const frist = Math.min(1000, Math.max(0, ende - Date.now()));
       let ergebnis = null;
+      let verloren;
+      const frage = motor.auswerten(`async (arg, frist) => {
+        const ende = performance.now() + frist;
+        for (;;) {
+          const antwort = await (${quelle(fn)})(arg);
+          if (antwort) return { antwort };
+          if (performance.now() > ende) return null;
+          await new Promise((weiter) => setTimeout(weiter, 20));
+        }
+      }`, [arg ?? null, frist]);
+      frage.catch(() => {}); // a lost question fails on its own, later
       try {
-        ergebnis = await motor.auswerten(`async (arg, frist) => {
-          const ende = performance.now() + frist;
-          for (;;) {
-            const antwort = await (${quelle(fn)})(arg);
-            if (antwort) return { antwort };
-            if (performance.now() > ende) return null;
-            await new Promise((weiter) => setTimeout(weiter, 20));
-          }
-        }`, [arg ?? null, Math.max(0, ende - Date.now())]);
+        ergebnis = await Promise.race([
+          frage,
+          new Promise((_, fehler) => {
+            verloren = setTimeout(() => fehler(new Error('waitForFunction: keine Antwort der Seite')), frist + 1000);
+          }),
+        ]);
       } catch (fehler) {
         if (Date.now() > ende)
           throw fehler;
         await new Promise((weiter) => setTimeout(weiter, 20));
         continue;
+      } finally {
+        clearTimeout(verloren);
       }
-      if (ergebnis === null)
+      if (ergebnis !== null)
+        return ergebnis.antwort;
+      if (Date.now() > ende)
         throw new Error(`waitForFunction: nach ${timeout} ms nicht erfüllt: ${quelle(fn)}`);
-      return ergebnis.antwort;
     }
   }
 

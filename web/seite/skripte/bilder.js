@@ -8,9 +8,19 @@ const Bilder = (() => {
   const eingebaute = [1, 2, 3, 4].map((nummer) => document.getElementById('Image' + nummer));
   const eigene = [null, null, null, null];
 
+  // A built-in picture is asked for once the window has shown, so that
+  // the start does not wait for it, or earlier when a game wants it.
+  function frage(bild) {
+    if (!bild.hasAttribute('src'))
+      bild.src = bild.dataset.src;
+  }
+
   // The picture of the item: the player's own when there is one.
   function fuerItem(index) {
-    return eigene[index] ?? eingebaute[index];
+    if (eigene[index] !== null)
+      return eigene[index];
+    frage(eingebaute[index]);
+    return eingebaute[index];
   }
 
   // The game's own picture decoder, a script of its own that comes with
@@ -137,10 +147,13 @@ const Bilder = (() => {
     return eigene[index] !== null;
   }
 
-  // The built-in pictures are decoded while the player reads the help.
-  function dekodiereVorab() {
-    for (const bild of eingebaute)
+  // The built-in pictures are loaded and decoded while the player reads
+  // the help.
+  function holeEingebaute() {
+    for (const bild of eingebaute) {
+      frage(bild);
       bild.decode().catch(() => {});
+    }
   }
 
   // A built-in picture the browser could not load or decode, such as a
@@ -159,5 +172,5 @@ const Bilder = (() => {
         bild.addEventListener(art, () => rueckruf(bild));
   }
 
-  return { fuerItem, kommtBald, uebernimm, hatEigenes, dekodiereVorab, fehlerBei, beiAnkunft };
+  return { fuerItem, kommtBald, uebernimm, hatEigenes, holeEingebaute, fehlerBei, beiAnkunft };
 })();

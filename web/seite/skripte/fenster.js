@@ -170,13 +170,14 @@ const Fenster = (() => {
   }
 
   // Shows the window once the rules and the fonts are there, and notes
-  // the moment for the measurements. The built-in pictures come in beside
-  // the game, each as it arrives.
-  function zeigeFertig() {
+  // the moment for the measurements. What need not hold up the start is
+  // called back once the window is on the screen.
+  function zeigeFertig(danach) {
     form1.classList.remove('laedt');
     requestAnimationFrame(() => {
       performance.mark('fenster-fertig');
       document.documentElement.dataset.bereit = 'ja';
+      setTimeout(danach);
     });
   }
 

@@ -103,8 +103,7 @@ const Spiel = (() => {
       document.body.replaceChildren(hinweis);
       throw fehler;
     }
-    Bilder.dekodiereVorab();
-    Fenster.zeigeFertig();
+    Fenster.zeigeFertig(Bilder.holeEingebaute);
     Klassenlink.wendeAn(regeln);
   }
 
