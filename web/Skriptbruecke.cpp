@@ -7,8 +7,8 @@
 
 #include <string>
 
-// The page's scripts hand the rules an object "bruecke" when they load
-// them; these calls reach it.
+// The page's scripts hand the rules an object "bruecke" once they have
+// loaded; these calls reach it.
 EM_JS(int, bruecke_item_index, (const char* Gruppe), {
     return Module.bruecke.itemIndex(UTF8ToString(Gruppe));
 });

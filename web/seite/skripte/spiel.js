@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
-// The game on the page: loads the rules, lets them read the settings and
-// show their effects, and passes the presses on the board to them. The
-// rules decide everything; the page only draws.
-// Needs: ErzeugeRegeln (regeln.js), Texte, Meldung, Fenster, Farben,
-// Bilder, Brett, Klassenlink.
+// The game on the page: takes the rules when they have loaded, lets them
+// read the settings and show their effects, and passes the presses on
+// the board to them. The rules decide everything; the page only draws.
+// Needs: Start, Texte, Meldung, Fenster, Farben, Bilder, Brett,
+// Klassenlink.
 const Spiel = (() => {
   const element = (id) => document.getElementById(id);
   const bravo = element('Bravo');
@@ -89,11 +89,8 @@ const Spiel = (() => {
 
   async function lade() {
     try {
-      const [geladen] = await Promise.all([
-        ErzeugeRegeln({ bruecke }),
-        document.fonts.load('13px "Kalumbo Sans"'),
-        document.fonts.load('bold 21px "Kalumbo Sans"'),
-      ]);
+      const [geladen] = await Promise.all([Start.regeln, Start.schriften]);
+      geladen.bruecke = bruecke;
       regeln = geladen;
       Brett.richteEin(regeln);
     } catch (fehler) {
