@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Comes first inside a module's script. The module's WebAssembly lies in
-// the script as base64 text; with no fetch in reach, the loader would
-// decode it in place, a byte at a time, and compile it. Here the browser
-// decodes it at once where it can, and the compiling stays asynchronous,
-// as every browser allows for a module of any size. Nothing goes through
-// the browser's loading of a data: address, which waits in line behind
-// the page's other files.
-var fetch;
+// the script as base64 text. The loader would fetch it as a data: address,
+// which waits in line behind the page's other files, or decode it a byte
+// at a time. Here the browser decodes it at once where it can, and the
+// compiling stays asynchronous, as every browser allows for a module of
+// any size.
 
 Module['instantiateWasm'] = (importe, nimm) => {
   // The loader's own names: its address of the module, its decoder and
