@@ -58,7 +58,7 @@ public:
     TLaufendesFenster(const TLaufendesFenster&) = delete;
     TLaufendesFenster& operator=(const TLaufendesFenster&) = delete;
 
-    void NeuesSpiel() { Form1.BitBtn1->click(); }
+    void NeuesSpiel() { Form1.NeuesSpielKnopf->click(); }
 
     // Lets the window repaint what changed; whether the board was repainted.
     bool Zeige()
@@ -179,7 +179,7 @@ struct TRunde {
 TRunde SpieleRunde(TLaufendesFenster& Fenster, bool MitBildschirm)
 {
     using Uhr = std::chrono::steady_clock;
-    const int Form = FormAusMaske(Fenster.Form1.Maske->ItemIndex());
+    const int Form = FormFuerItem(Fenster.Form1.Form->ItemIndex());
     const TSpielstand& Stand = Fenster.Form1.Spielstand();
     TRunde Runde;
     // A deal may leave no pair free at all; such a game is dealt again.

@@ -11,9 +11,9 @@ namespace kalumbo {
 namespace {
 
 struct TFesteEinstellungen : TEinstellungen {
-    int ZahlenbereichIndex() const override { return 0; } // up to 30
-    int RechenartIndex() const override { return RechenartMal; }
-    int MaskeIndex() const override { return FormA; }
+    int ZahlenIndex() const override { return 0; } // up to 30
+    int RechenartenIndex() const override { return RechenartMal; }
+    int FormIndex() const override { return FormA; }
 };
 
 struct TStilleAnzeige : TAnzeige {

@@ -19,9 +19,9 @@ std::string Rechnungstext(int Erste, char Zeichen, int Zweite, int Bis)
 
 // The kind a problem starts with for an item of "Rechenarten"; the mixed
 // items draw the kind of every pair anew (ArtFuerPaar).
-int StartArt(int Rechenart)
+int StartArt(int Rechenarten)
 {
-    switch (Rechenart) {
+    switch (Rechenarten) {
     case RechenartMinus:
         return Subtraktion;
     case RechenartMal:
@@ -33,9 +33,9 @@ int StartArt(int Rechenart)
     }
 }
 
-int ArtFuerPaar(int Rechenart, int Art, TZufallsquelle& Quelle)
+int ArtFuerPaar(int Rechenarten, int Art, TZufallsquelle& Quelle)
 {
-    switch (Rechenart) {
+    switch (Rechenarten) {
     case RechenartPlusMinus:
         return Quelle.Zufall(2) + Addition;
     case RechenartMalDurch:
@@ -83,7 +83,7 @@ std::pair<int, int> ZieheTeilung(int Bis, TZufallsquelle& Quelle)
 
 } // namespace
 
-int BisAusZahlenbereich(int Index)
+int BisFuerItem(int Index)
 {
     switch (Index) {
     case 1:
@@ -129,14 +129,14 @@ void ErzeugeAufgabe(int Art, int Bis, std::string& Rechnung, std::string& Ergebn
     }
 }
 
-void ErzeugeAufgaben(TAufgabenliste& Aufgaben, int Zahlenbereich, int Rechenart, TZufallsquelle& Quelle)
+void ErzeugeAufgaben(TAufgabenliste& Aufgaben, int Zahlen, int Rechenarten, TZufallsquelle& Quelle)
 {
     Quelle.SaeeNeu();
-    const int Bis = BisAusZahlenbereich(Zahlenbereich);
-    int Art = StartArt(Rechenart);
+    const int Bis = BisFuerItem(Zahlen);
+    int Art = StartArt(Rechenarten);
 
     for (int K = 1; K <= AnzahlPaare; ++K) {
-        Art = ArtFuerPaar(Rechenart, Art, Quelle);
+        Art = ArtFuerPaar(Rechenarten, Art, Quelle);
         TAufgabe& Neue = Aufgaben[K];
         bool Doppelt = true;
         // Every kind gives at least 18 different results in every range,

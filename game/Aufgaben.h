@@ -59,7 +59,7 @@ inline constexpr TBereich<int, 1, 18> Teiler = {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 
 
 // The highest number for an item index of "Zahlen bis ..." (30, 50, 100,
 // 1000); an index beside the four items counts as the first one.
-int BisAusZahlenbereich(int Index);
+int BisFuerItem(int Index);
 
 // Writes one new problem of kind Art (1 to 4) with numbers up to Bis into
 // Rechnung and Ergebnis. Any other kind leaves both as they were.
@@ -67,6 +67,6 @@ void ErzeugeAufgabe(int Art, int Bis, std::string& Rechnung, std::string& Ergebn
 
 // Seeds the source anew and fills all 18 pairs for the given item indices
 // of "Zahlen bis ..." and "Rechenarten", with 18 different results.
-void ErzeugeAufgaben(TAufgabenliste& Aufgaben, int Zahlenbereich, int Rechenart, TZufallsquelle& Quelle);
+void ErzeugeAufgaben(TAufgabenliste& Aufgaben, int Zahlen, int Rechenarten, TZufallsquelle& Quelle);
 
 } // namespace kalumbo

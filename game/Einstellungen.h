@@ -6,7 +6,7 @@
 namespace kalumbo {
 
 // The radio-button groups of the settings page, in its order.
-enum class TGruppe { Zahlenbereich, Rechenart, Maske, Bildwahl };
+enum class TGruppe { Zahlen, Rechenarten, Form, Hintergrund };
 inline constexpr int AnzahlGruppen = 4;
 
 // The group's name in both editions: the control's name on the desktop,
@@ -14,14 +14,14 @@ inline constexpr int AnzahlGruppen = 4;
 constexpr std::string_view Gruppenname(TGruppe Gruppe)
 {
     switch (Gruppe) {
-    case TGruppe::Zahlenbereich:
-        return "Zahlenbereich";
-    case TGruppe::Rechenart:
-        return "Rechenart";
-    case TGruppe::Maske:
-        return "Maske";
-    case TGruppe::Bildwahl:
-        return "Bildwahl";
+    case TGruppe::Zahlen:
+        return "Zahlen";
+    case TGruppe::Rechenarten:
+        return "Rechenarten";
+    case TGruppe::Form:
+        return "Form";
+    case TGruppe::Hintergrund:
+        return "Hintergrund";
     }
     return {};
 }
@@ -31,9 +31,9 @@ constexpr std::string_view Gruppenname(TGruppe Gruppe)
 // choice counts from the next moment it is read.
 class TEinstellungen {
 public:
-    virtual int ZahlenbereichIndex() const = 0; // "30", "50", "100", "1000"
-    virtual int RechenartIndex() const = 0;     // "plus" ... the second "beide"
-    virtual int MaskeIndex() const = 0;         // "innen", "A", "außen", "S"
+    virtual int ZahlenIndex() const = 0; // "30", "50", "100", "1000"
+    virtual int RechenartenIndex() const = 0;     // "plus" ... the second "beide"
+    virtual int FormIndex() const = 0;         // "innen", "A", "außen", "S"
 
 protected:
     ~TEinstellungen() = default;

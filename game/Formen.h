@@ -73,7 +73,7 @@ static_assert(detail::ZaehlePositionen(Formen[FormS]) == PositionenJeForm);
 
 // The shape for an item index of "Form"; an index beside the four items
 // counts as the first one.
-constexpr int FormAusMaske(int Index)
+constexpr int FormFuerItem(int Index)
 {
     return Index >= 0 && Index < AnzahlFormen ? Index : FormInnen;
 }

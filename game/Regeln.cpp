@@ -13,7 +13,7 @@ TRegeln::TRegeln(TSpielstand& Stand, const TEinstellungen& Einstellungen, TZufal
 
 int TRegeln::Form() const
 {
-    return FormAusMaske(Einstellungen.MaskeIndex());
+    return FormFuerItem(Einstellungen.FormIndex());
 }
 
 bool TRegeln::IstFrei(int Spalte, int Zeile) const
@@ -52,7 +52,7 @@ void TRegeln::ZeichneBrett()
 
 void TRegeln::ErzeugeAufgaben()
 {
-    kalumbo::ErzeugeAufgaben(Stand.Aufgaben, Einstellungen.ZahlenbereichIndex(), Einstellungen.RechenartIndex(), Quelle);
+    kalumbo::ErzeugeAufgaben(Stand.Aufgaben, Einstellungen.ZahlenIndex(), Einstellungen.RechenartenIndex(), Quelle);
 }
 
 void TRegeln::VerteileSteine()

@@ -18,10 +18,10 @@ constexpr std::string_view FormWerte[] = {"innen", "A", "aussen", "S"};
 constexpr std::string_view HintergrundWerte[] = {"1|Bild1", "2|Bild2", "3|Bild3", "4|Bild4"};
 
 constexpr TStartoption Optionen[] = {
-    {"zahlen", TGruppe::Zahlenbereich, ZahlenWerte},
-    {"rechenarten", TGruppe::Rechenart, RechenartWerte},
-    {"form", TGruppe::Maske, FormWerte},
-    {"hintergrund", TGruppe::Bildwahl, HintergrundWerte},
+    {"zahlen", TGruppe::Zahlen, ZahlenWerte},
+    {"rechenarten", TGruppe::Rechenarten, RechenartWerte},
+    {"form", TGruppe::Form, FormWerte},
+    {"hintergrund", TGruppe::Hintergrund, HintergrundWerte},
 };
 
 // German letters in UTF-8 and how they are written without them.

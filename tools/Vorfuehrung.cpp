@@ -29,7 +29,7 @@ void Druecke(TForm1& Form1, TZelle Zelle)
 
 std::optional<std::pair<TZelle, TZelle>> FreiesPaar(const TForm1& Form1)
 {
-    return kalumbo::FreiesPaar(Form1.Spielstand().Felder, FormAusMaske(Form1.Maske->ItemIndex()));
+    return kalumbo::FreiesPaar(Form1.Spielstand().Felder, FormFuerItem(Form1.Form->ItemIndex()));
 }
 
 } // namespace
@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     Form1.move(0, 0);
     Form1.show();
 
-    Form1.BitBtn1->click();
+    Form1.NeuesSpielKnopf->click();
     for (int Geloest = 0; Geloest < 7; ++Geloest)
         if (const auto Paar = FreiesPaar(Form1)) {
             Druecke(Form1, Paar->first);
@@ -49,7 +49,7 @@ int main(int argc, char** argv)
         }
     if (const auto Paar = FreiesPaar(Form1))
         Druecke(Form1, Paar->first);
-    Form1.PageControl1->setCurrentWidget(Form1.Spiel);
+    Form1.Seiten->setCurrentWidget(Form1.Spiel);
 
     return Anwendung.exec();
 }

@@ -61,7 +61,7 @@ QLabel* Steintext(QWidget* Eltern, const char* Name, QPoint Ecke, const char* In
 
 QLabel* Versionstext(QWidget* Eltern)
 {
-    auto* Ergebnis = Beschriftung(Eltern, "Label9", {8, 377}, QText(Texte::Version), Schrift(11));
+    auto* Ergebnis = Beschriftung(Eltern, "Version", {8, 377}, QText(Texte::Version), Schrift(11));
     Ergebnis->resize(Ergebnis->width(), Versionshoehe);
     QPalette Farben = Ergebnis->palette();
     Farben.setColor(QPalette::WindowText, QColor(0, 0, 128));
@@ -104,7 +104,7 @@ QPlainTextEdit* Textfeld(QWidget* Eltern, const char* Name, QRect Lage, const ch
 QPushButton* Fertigknopf(QWidget* Eltern)
 {
     auto* Knopf = new QPushButton(QText(Texte::Fertig), Eltern);
-    Knopf->setObjectName(QStringLiteral("BitBtn6"));
+    Knopf->setObjectName(QStringLiteral("FertigKnopf"));
     Knopf->setGeometry(314, 370, 75, 24);
     Knopf->setIcon(Standardglyphe(Eltern, QStyle::SP_DialogOkButton));
     Knopf->setIconSize(QSize(16, 16));
@@ -117,14 +117,14 @@ QPushButton* Fertigknopf(QWidget* Eltern)
 
 THilfe::THilfe(QWidget* Eltern)
     : QFrame(Eltern),
-      Shape1(Quadrat(this, "Shape1", {136, 103})),
-      Label2(Steintext(this, "Label2", {149, 120}, Texte::BeispielRechnung)),
-      Shape2(Quadrat(this, "Shape2", {208, 103})),
-      Label3(Steintext(this, "Label3", {229, 120}, Texte::BeispielErgebnis)),
-      Label9(Versionstext(this)),
-      Memo1(Textfeld(this, "Memo1", {8, 160, 385, 209}, Texte::Erklaerung, true)),
-      BitBtn6(Fertigknopf(this)),
-      Memo2(Textfeld(this, "Memo2", {8, 8, 385, 89}, Texte::Einleitung, false))
+      BeispielRechnungStein(Quadrat(this, "BeispielRechnungStein", {136, 103})),
+      BeispielRechnung(Steintext(this, "BeispielRechnung", {149, 120}, Texte::BeispielRechnung)),
+      BeispielErgebnisStein(Quadrat(this, "BeispielErgebnisStein", {208, 103})),
+      BeispielErgebnis(Steintext(this, "BeispielErgebnis", {229, 120}, Texte::BeispielErgebnis)),
+      Version(Versionstext(this)),
+      Erklaerung(Textfeld(this, "Erklaerung", {8, 160, 385, 209}, Texte::Erklaerung, true)),
+      FertigKnopf(Fertigknopf(this)),
+      Einleitung(Textfeld(this, "Einleitung", {8, 8, 385, 89}, Texte::Einleitung, false))
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
@@ -132,8 +132,8 @@ THilfe::THilfe(QWidget* Eltern)
     setFont(Fensterschrift());
     // The names a screen reader gives the two boxes of text.
     setAccessibleName(QText(Texte::HilfeName));
-    Memo2->setAccessibleName(QText(Texte::EinleitungName));
-    Memo1->setAccessibleName(QText(Texte::ErklaerungName));
+    Einleitung->setAccessibleName(QText(Texte::EinleitungName));
+    Erklaerung->setAccessibleName(QText(Texte::ErklaerungName));
 }
 
 } // namespace kalumbo

@@ -21,14 +21,14 @@ public:
 
     // The controls, in the order they are made: each lies above the ones
     // before it.
-    QFrame* const Shape1;   // the example problem tile
-    QLabel* const Label2;   // "1+1" on it
-    QFrame* const Shape2;   // the example result tile
-    QLabel* const Label3;   // "2" on it
-    QLabel* const Label9;   // the version
-    QPlainTextEdit* const Memo1;  // the main text, read-only
-    QPushButton* const BitBtn6;   // "Fertig"
-    QPlainTextEdit* const Memo2;  // the introduction; the player may write in it
+    QFrame* const BeispielRechnungStein;   // the example problem tile
+    QLabel* const BeispielRechnung;   // "1+1" on it
+    QFrame* const BeispielErgebnisStein;   // the example result tile
+    QLabel* const BeispielErgebnis;   // "2" on it
+    QLabel* const Version;   // the version
+    QPlainTextEdit* const Erklaerung;  // the main text, read-only
+    QPushButton* const FertigKnopf;   // "Fertig"
+    QPlainTextEdit* const Einleitung;  // the introduction; the player may write in it
 };
 
 } // namespace kalumbo

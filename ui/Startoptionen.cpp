@@ -137,8 +137,8 @@ TStartoptionen LiesStartoptionen(const QStringList& Argumente)
 
 void WaehleStartitems(const TStartwahl& Wahl, TForm1& Form1)
 {
-    TRadioGruppe* const Gruppen[AnzahlGruppen] = {Form1.Zahlenbereich, Form1.Rechenart, Form1.Maske,
-                                                       Form1.Bildwahl};
+    TRadioGruppe* const Gruppen[AnzahlGruppen] = {Form1.Zahlen, Form1.Rechenarten, Form1.Form,
+                                                       Form1.Hintergrund};
     for (const TStartoption& Option : Startoptionen())
         if (const int Item = Wahl.Item(Option.Gruppe); Item >= 0)
             Gruppen[static_cast<std::size_t>(Option.Gruppe)]->SetzeItemIndex(Item);

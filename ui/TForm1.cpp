@@ -63,38 +63,38 @@ QPushButton* Knopf(QWidget* Eltern, const char* Name, QRect Lage, const QString&
 TForm1::TForm1(std::unique_ptr<TZufallsquelle> Zufallsquelle, QWidget* Eltern)
     : QWidget(Eltern, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      Bevel1(Erzeuge<QFrame>(this, "Bevel1", {7, 7, 402, 402})),
+      Brettrahmen(Erzeuge<QFrame>(this, "Brettrahmen", {7, 7, 402, 402})),
       Bild(Erzeuge<TBildFeld>(this, "Bild", {8, 8, 400, 400})),
       Spielbrett(Erzeuge<TSpielbrett>(this, "Spielbrett", {8, 8, 400, 400})),
       Bravo(Erzeuge<QLabel>(this, "Bravo", {38, 6, 318, 25}, QText(Texte::Bravo))),
-      Image1(Erzeuge<TBildFeld>(this, "Image1", {24, 409, 33, 8})),
-      Image2(Erzeuge<TBildFeld>(this, "Image2", {64, 409, 33, 8})),
-      Image3(Erzeuge<TBildFeld>(this, "Image3", {104, 409, 33, 8})),
-      Image4(Erzeuge<TBildFeld>(this, "Image4", {144, 409, 33, 8})),
+      EingebautesBild1(Erzeuge<TBildFeld>(this, "EingebautesBild1", {24, 409, 33, 8})),
+      EingebautesBild2(Erzeuge<TBildFeld>(this, "EingebautesBild2", {64, 409, 33, 8})),
+      EingebautesBild3(Erzeuge<TBildFeld>(this, "EingebautesBild3", {104, 409, 33, 8})),
+      EingebautesBild4(Erzeuge<TBildFeld>(this, "EingebautesBild4", {144, 409, 33, 8})),
       Hilfe(Erzeuge<THilfe>(this, "Hilfe", {8, 8, 400, 400})),
-      PageControl1(Erzeuge<QTabWidget>(this, "PageControl1", {424, 72, 121, 337})),
+      Seiten(Erzeuge<QTabWidget>(this, "Seiten", {424, 72, 121, 337})),
       Spiel(new QWidget),
       Geloest(Erzeuge<QLabel>(Spiel, "Geloest", {25, 5, 67, 13}, QText(Texte::GeloestAmStart))),
       History(Erzeuge<TVerlaufsliste>(Spiel, "History", {0, 24, 113, 273})),
       Einstellungen(new QWidget),
-      Zahlenbereich(Erzeuge<TRadioGruppe>(Einstellungen, "Zahlenbereich", {0, 1, 113, 52}, QText(Texte::Zahlenbereich),
-                                          Eintraege(Texte::ZahlenbereichEintraege))),
-      Rechenart(Erzeuge<TRadioGruppe>(Einstellungen, "Rechenart", {0, 53, 113, 87}, QText(Texte::Rechenart),
-                                      Eintraege(Texte::RechenartEintraege))),
-      Maske(Erzeuge<TRadioGruppe>(Einstellungen, "Maske", {0, 140, 113, 53}, QText(Texte::Maske),
-                                  Eintraege(Texte::MaskeEintraege))),
-      Bildwahl(Erzeuge<TRadioGruppe>(Einstellungen, "Bildwahl", {0, 194, 113, 52}, QText(Texte::Bildwahl),
-                                     Eintraege(Texte::BildwahlEintraege))),
-      Label4(Erzeuge<QLabel>(Einstellungen, "Label4", {4, 248, 108, 13}, QText(Texte::Farben))),
-      BitBtn3(Knopf(Einstellungen, "BitBtn3", {8, 263, 97, 21}, QText(Texte::FarbeNormal), Palettenglyphe(),
+      Zahlen(Erzeuge<TRadioGruppe>(Einstellungen, "Zahlen", {0, 1, 113, 52}, QText(Texte::Zahlen),
+                                          Eintraege(Texte::ZahlenEintraege))),
+      Rechenarten(Erzeuge<TRadioGruppe>(Einstellungen, "Rechenarten", {0, 53, 113, 87}, QText(Texte::Rechenarten),
+                                      Eintraege(Texte::RechenartenEintraege))),
+      Form(Erzeuge<TRadioGruppe>(Einstellungen, "Form", {0, 140, 113, 53}, QText(Texte::Form),
+                                  Eintraege(Texte::FormEintraege))),
+      Hintergrund(Erzeuge<TRadioGruppe>(Einstellungen, "Hintergrund", {0, 194, 113, 52}, QText(Texte::Hintergrund),
+                                     Eintraege(Texte::HintergrundEintraege))),
+      FarbenTitel(Erzeuge<QLabel>(Einstellungen, "FarbenTitel", {4, 248, 108, 13}, QText(Texte::Farben))),
+      FarbeNormalKnopf(Knopf(Einstellungen, "FarbeNormalKnopf", {8, 263, 97, 21}, QText(Texte::FarbeNormal), Palettenglyphe(),
                     QText(Texte::FarbeNormalHinweis))),
-      BitBtn4(Knopf(Einstellungen, "BitBtn4", {8, 287, 97, 20}, QText(Texte::FarbeAusgewaehlt), Palettenglyphe(),
+      FarbeAusgewaehltKnopf(Knopf(Einstellungen, "FarbeAusgewaehltKnopf", {8, 287, 97, 20}, QText(Texte::FarbeAusgewaehlt), Palettenglyphe(),
                     QText(Texte::FarbeAusgewaehltHinweis))),
-      BitBtn1(Knopf(this, "BitBtn1", {424, 40, 121, 25}, QText(Texte::NeuesSpiel),
+      NeuesSpielKnopf(Knopf(this, "NeuesSpielKnopf", {424, 40, 121, 25}, QText(Texte::NeuesSpiel),
                     Standardglyphe(this, QStyle::SP_BrowserReload), QText(Texte::NeuesSpielHinweis))),
-      BitBtn2(Knopf(this, "BitBtn2", {488, 8, 57, 25}, QText(Texte::Ende),
+      EndeKnopf(Knopf(this, "EndeKnopf", {488, 8, 57, 25}, QText(Texte::Ende),
                     Standardglyphe(this, QStyle::SP_DialogCancelButton), QText(Texte::EndeHinweis))),
-      BitBtn5(Knopf(this, "BitBtn5", {424, 8, 57, 25}, QText(Texte::Hilfe),
+      HilfeKnopf(Knopf(this, "HilfeKnopf", {424, 8, 57, 25}, QText(Texte::Hilfe),
                     Standardglyphe(this, QStyle::SP_MessageBoxQuestion), QText(Texte::HilfeHinweis))),
       Farbwahl(std::make_unique<TQtFarbwahl>()),
       Zufallsquelle(std::move(Zufallsquelle)),
@@ -104,7 +104,7 @@ TForm1::TForm1(std::unique_ptr<TZufallsquelle> Zufallsquelle, QWidget* Eltern)
     RichteSeitenEin();
     RichteTabfolgeEin();
     VerbindeHandler();
-    FormCreate(this);
+    UebernimmStartfarben(this);
 }
 
 TForm1::~TForm1() = default;
@@ -117,8 +117,8 @@ void TForm1::RichteFensterEin()
     setFont(Fensterschrift());
     resize(Fenstergroesse);
 
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setLineWidth(1);
+    Brettrahmen->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Brettrahmen->setLineWidth(1);
     Bild->hide();
 
     Bravo->setFont(Bravoschrift());
@@ -133,31 +133,31 @@ void TForm1::RichteFensterEin()
 
 void TForm1::RichteSeitenEin()
 {
-    PageControl1->addTab(Spiel, QText(Texte::SeiteSpiel));
-    PageControl1->addTab(Einstellungen, QText(Texte::SeiteEinstellungen));
-    PageControl1->setCurrentWidget(Einstellungen);
-    auto* Reiter = PageControl1->tabBar();
+    Seiten->addTab(Spiel, QText(Texte::SeiteSpiel));
+    Seiten->addTab(Einstellungen, QText(Texte::SeiteEinstellungen));
+    Seiten->setCurrentWidget(Einstellungen);
+    auto* Reiter = Seiten->tabBar();
     auto* Stil = new TReiterstil;
     Stil->setParent(Reiter);
     Reiter->setStyle(Stil);
     Reiter->setFocusPolicy(Qt::NoFocus);
     Reiter->setElideMode(Qt::ElideNone);
     Reiter->setUsesScrollButtons(false);
-    PageControl1->setFocusPolicy(Qt::NoFocus);
+    Seiten->setFocusPolicy(Qt::NoFocus);
 
-    Label4->adjustSize();
+    FarbenTitel->adjustSize();
 
     Geloest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SetzeFortschritt(Geloest->text());
 
-    Zahlenbereich->SetzeItemIndex(1);
-    Zahlenbereich->SetzeHinweis(QText(Texte::ZahlenbereichHinweis));
-    Rechenart->SetzeItemIndex(2);
-    Rechenart->SetzeHinweis(QText(Texte::RechenartHinweis));
-    Maske->SetzeItemIndex(0);
-    Maske->SetzeHinweis(QText(Texte::MaskeHinweis));
-    Bildwahl->SetzeItemIndex(0);
-    Bildwahl->SetzeHinweis(QText(Texte::BildwahlHinweis));
+    Zahlen->SetzeItemIndex(1);
+    Zahlen->SetzeHinweis(QText(Texte::ZahlenHinweis));
+    Rechenarten->SetzeItemIndex(2);
+    Rechenarten->SetzeHinweis(QText(Texte::RechenartenHinweis));
+    Form->SetzeItemIndex(0);
+    Form->SetzeHinweis(QText(Texte::FormHinweis));
+    Hintergrund->SetzeItemIndex(0);
+    Hintergrund->SetzeHinweis(QText(Texte::HintergrundHinweis));
 }
 
 // Tab visits "Neues Spiel", the board, the controls of the page in front,
@@ -165,11 +165,11 @@ void TForm1::RichteSeitenEin()
 // visited.
 void TForm1::RichteTabfolgeEin()
 {
-    QList<QWidget*> Folge{BitBtn1, Spielbrett};
-    for (TRadioGruppe* Gruppe : {Zahlenbereich, Rechenart, Maske, Bildwahl})
+    QList<QWidget*> Folge{NeuesSpielKnopf, Spielbrett};
+    for (TRadioGruppe* Gruppe : {Zahlen, Rechenarten, Form, Hintergrund})
         for (int Index = 0; Index < Gruppe->Items().size(); ++Index)
             Folge.append(Gruppe->Knopf(Index));
-    Folge.append({BitBtn3, BitBtn4, BitBtn2, BitBtn5});
+    Folge.append({FarbeNormalKnopf, FarbeAusgewaehltKnopf, EndeKnopf, HilfeKnopf});
     for (qsizetype I = 1; I < Folge.size(); ++I)
         setTabOrder(Folge[I - 1], Folge[I]);
 }
@@ -180,44 +180,44 @@ void TForm1::VerbindeHandler()
         connect(Control, &QPushButton::clicked, this,
                 [this, Control, Handler] { FuehreAus([&] { (this->*Handler)(Control); }); });
     };
-    Verbinde(BitBtn1, &TForm1::BitBtn1Click);
-    Verbinde(BitBtn2, &TForm1::BitBtn2Click);
-    Verbinde(BitBtn3, &TForm1::BitBtn3Click);
-    Verbinde(BitBtn4, &TForm1::BitBtn4Click);
-    Verbinde(BitBtn5, &TForm1::BitBtn5Click);
-    Verbinde(Hilfe->BitBtn6, &TForm1::BitBtn6Click);
+    Verbinde(NeuesSpielKnopf, &TForm1::NeuesSpielKnopfClick);
+    Verbinde(EndeKnopf, &TForm1::EndeKnopfClick);
+    Verbinde(FarbeNormalKnopf, &TForm1::FarbeNormalKnopfClick);
+    Verbinde(FarbeAusgewaehltKnopf, &TForm1::FarbeAusgewaehltKnopfClick);
+    Verbinde(HilfeKnopf, &TForm1::HilfeKnopfClick);
+    Verbinde(Hilfe->FertigKnopf, &TForm1::FertigKnopfClick);
 
     connect(Spielbrett, &TBildFeld::MausGedrueckt, this,
             [this](Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
                 FuehreAus([&] { SpielbrettMouseDown(Spielbrett, Button, Shift, X, Y); });
             });
     Spielbrett->SetzeBeschreiber(
-        [this](TZelle Zelle) { return BeschreibeZelle(Stand, FormAusMaske(MaskeIndex()), Zelle); });
+        [this](TZelle Zelle) { return BeschreibeZelle(Stand, FormFuerItem(FormIndex()), Zelle); });
 }
 
 // The two start colours become the chooser's first custom colours.
-void TForm1::FormCreate(QObject*)
+void TForm1::UebernimmStartfarben(QObject*)
 {
     Farbwahl->CustomColors.append(TFarbwahl::Eintrag(0, FarbeNormal));
     Farbwahl->CustomColors.append(TFarbwahl::Eintrag(1, FarbeAusgewaehlt));
 }
 
-void TForm1::BitBtn1Click(QObject*)
+void TForm1::NeuesSpielKnopfClick(QObject*)
 {
     NeuesSpiel();
 }
 
-void TForm1::BitBtn2Click(QObject*)
+void TForm1::EndeKnopfClick(QObject*)
 {
     close();
 }
 
-void TForm1::BitBtn3Click(QObject*)
+void TForm1::FarbeNormalKnopfClick(QObject*)
 {
     WaehleFarbe(FarbeNormal);
 }
 
-void TForm1::BitBtn4Click(QObject*)
+void TForm1::FarbeAusgewaehltKnopfClick(QObject*)
 {
     WaehleFarbe(FarbeAusgewaehlt);
 }
@@ -231,12 +231,12 @@ void TForm1::WaehleFarbe(TColor& Farbe)
     ZeichneBrett();
 }
 
-void TForm1::BitBtn5Click(QObject*)
+void TForm1::HilfeKnopfClick(QObject*)
 {
     Hilfe->setVisible(!Hilfe->isVisible());
 }
 
-void TForm1::BitBtn6Click(QObject*)
+void TForm1::FertigKnopfClick(QObject*)
 {
     Hilfe->hide();
 }
@@ -252,7 +252,7 @@ void TForm1::keyPressEvent(QKeyEvent* Ereignis)
     if (auto* Knopf = qobject_cast<QPushButton*>(Fokus))
         Knopf->animateClick();
     else if (qobject_cast<QPlainTextEdit*>(Fokus) == nullptr && Hilfe->isVisible())
-        Hilfe->BitBtn6->animateClick();
+        Hilfe->FertigKnopf->animateClick();
 }
 
 void TForm1::SpielbrettMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)
@@ -295,15 +295,15 @@ void TForm1::LegeBrettAn()
 void TForm1::ZeigeBrett()
 {
     Spielbrett->show();
-    Spielbrett->BeginneSpiel(Stand.Felder, FormAusMaske(MaskeIndex()));
+    Spielbrett->BeginneSpiel(Stand.Felder, FormFuerItem(FormIndex()));
 }
 
 // The picture file of the chosen item ("Bild1.jpg" ...) when there is one,
 // otherwise the built-in picture, decoded once for the whole run.
 void TForm1::SetzeHintergrund()
 {
-    const int Index = std::clamp(Bildwahl->ItemIndex(), 0, AnzahlBilder - 1);
-    const QString Dateiname = Bildwahl->Items().at(Index) + QStringLiteral(".jpg");
+    const int Index = std::clamp(Hintergrund->ItemIndex(), 0, AnzahlBilder - 1);
+    const QString Dateiname = Hintergrund->Items().at(Index) + QStringLiteral(".jpg");
     if (IstDatei(Dateiname)) {
         Bild->SetzeBild(LadeBilddatei(Dateiname));
         return;
@@ -352,19 +352,19 @@ void TForm1::SetzeFortschritt(const QString& Text)
     Geloest->setGeometry(GeloestRechts - Breite, Geloest->y(), Breite, Geloest->height());
 }
 
-int TForm1::ZahlenbereichIndex() const
+int TForm1::ZahlenIndex() const
 {
-    return Zahlenbereich->ItemIndex();
+    return Zahlen->ItemIndex();
 }
 
-int TForm1::RechenartIndex() const
+int TForm1::RechenartenIndex() const
 {
-    return Rechenart->ItemIndex();
+    return Rechenarten->ItemIndex();
 }
 
-int TForm1::MaskeIndex() const
+int TForm1::FormIndex() const
 {
-    return Maske->ItemIndex();
+    return Form->ItemIndex();
 }
 
 void TForm1::ZeigeFortschritt(const std::string& Text)
@@ -387,7 +387,7 @@ void TForm1::ZeigeBravo()
 
 std::array<TBildFeld*, 4> TForm1::EingebauteBilder() const
 {
-    return {Image1, Image2, Image3, Image4};
+    return {EingebautesBild1, EingebautesBild2, EingebautesBild3, EingebautesBild4};
 }
 
 } // namespace kalumbo

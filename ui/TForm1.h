@@ -50,30 +50,30 @@ public:
 
     // The controls, in the order they are made: each lies above the ones
     // before it.
-    QFrame* const Bevel1;
+    QFrame* const Brettrahmen;
     TBildFeld* const Bild;
     TSpielbrett* const Spielbrett;
     QLabel* const Bravo;
-    TBildFeld* const Image1;
-    TBildFeld* const Image2;
-    TBildFeld* const Image3;
-    TBildFeld* const Image4;
+    TBildFeld* const EingebautesBild1;
+    TBildFeld* const EingebautesBild2;
+    TBildFeld* const EingebautesBild3;
+    TBildFeld* const EingebautesBild4;
     THilfe* const Hilfe;
-    QTabWidget* const PageControl1;
+    QTabWidget* const Seiten;
     QWidget* const Spiel;
     QLabel* const Geloest;
     TVerlaufsliste* const History;
     QWidget* const Einstellungen;
-    TRadioGruppe* const Zahlenbereich;
-    TRadioGruppe* const Rechenart;
-    TRadioGruppe* const Maske;
-    TRadioGruppe* const Bildwahl;
-    QLabel* const Label4;
-    QPushButton* const BitBtn3;
-    QPushButton* const BitBtn4;
-    QPushButton* const BitBtn1;
-    QPushButton* const BitBtn2;
-    QPushButton* const BitBtn5;
+    TRadioGruppe* const Zahlen;
+    TRadioGruppe* const Rechenarten;
+    TRadioGruppe* const Form;
+    TRadioGruppe* const Hintergrund;
+    QLabel* const FarbenTitel;
+    QPushButton* const FarbeNormalKnopf;
+    QPushButton* const FarbeAusgewaehltKnopf;
+    QPushButton* const NeuesSpielKnopf;
+    QPushButton* const EndeKnopf;
+    QPushButton* const HilfeKnopf;
 
     // The colour chooser; a test may put another in its place.
     std::unique_ptr<TFarbwahl> Farbwahl;
@@ -85,13 +85,13 @@ protected:
 
 private:
     // Handlers, named after their control and event.
-    void FormCreate(QObject* Sender);
-    void BitBtn1Click(QObject* Sender);
-    void BitBtn2Click(QObject* Sender);
-    void BitBtn3Click(QObject* Sender);
-    void BitBtn4Click(QObject* Sender);
-    void BitBtn5Click(QObject* Sender);
-    void BitBtn6Click(QObject* Sender);
+    void UebernimmStartfarben(QObject* Sender);
+    void NeuesSpielKnopfClick(QObject* Sender);
+    void EndeKnopfClick(QObject* Sender);
+    void FarbeNormalKnopfClick(QObject* Sender);
+    void FarbeAusgewaehltKnopfClick(QObject* Sender);
+    void HilfeKnopfClick(QObject* Sender);
+    void FertigKnopfClick(QObject* Sender);
     void SpielbrettMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
 
     void NeuesSpiel();
@@ -106,9 +106,9 @@ private:
     void VerbindeHandler();
 
     // What the rules ask and report.
-    int ZahlenbereichIndex() const override;
-    int RechenartIndex() const override;
-    int MaskeIndex() const override;
+    int ZahlenIndex() const override;
+    int RechenartenIndex() const override;
+    int FormIndex() const override;
     void ZeigeFortschritt(const std::string& Text) override;
     void ErgaenzeVerlauf(const std::string& Zeile) override;
     void ZeigeBravo() override;

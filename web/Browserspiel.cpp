@@ -28,7 +28,7 @@ void TBrowserspiel::ZeichneBrett()
 
 int TBrowserspiel::Form() const
 {
-    return FormAusMaske(Bruecke.MaskeIndex());
+    return FormFuerItem(Bruecke.FormIndex());
 }
 
 void TBrowserspiel::SaeeFest(std::uint64_t Saat)

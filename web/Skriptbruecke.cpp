@@ -51,19 +51,19 @@ int ItemIndex(TGruppe Gruppe)
 
 } // namespace
 
-int TSkriptbruecke::ZahlenbereichIndex() const
+int TSkriptbruecke::ZahlenIndex() const
 {
-    return ItemIndex(TGruppe::Zahlenbereich);
+    return ItemIndex(TGruppe::Zahlen);
 }
 
-int TSkriptbruecke::RechenartIndex() const
+int TSkriptbruecke::RechenartenIndex() const
 {
-    return ItemIndex(TGruppe::Rechenart);
+    return ItemIndex(TGruppe::Rechenarten);
 }
 
-int TSkriptbruecke::MaskeIndex() const
+int TSkriptbruecke::FormIndex() const
 {
-    return ItemIndex(TGruppe::Maske);
+    return ItemIndex(TGruppe::Form);
 }
 
 void TSkriptbruecke::ZeichneStein(int Spalte, int Zeile)

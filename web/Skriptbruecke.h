@@ -16,9 +16,9 @@ class TSkriptbruecke final : public TEinstellungen, public TAnzeige {
 public:
     explicit TSkriptbruecke(const TSpielstand& Stand) : Stand(Stand) {}
 
-    int ZahlenbereichIndex() const override;
-    int RechenartIndex() const override;
-    int MaskeIndex() const override;
+    int ZahlenIndex() const override;
+    int RechenartenIndex() const override;
+    int FormIndex() const override;
 
     void ZeichneStein(int Spalte, int Zeile) override;
     void ZeigeFortschritt(const std::string& Text) override;

@@ -58,9 +58,9 @@ int ErgebnisZahl(const std::string& Ergebnis)
     return std::stoi(Ergebnis);
 }
 
-std::string ErlaubteZeichen(int Rechenart)
+std::string ErlaubteZeichen(int Rechenarten)
 {
-    switch (Rechenart) {
+    switch (Rechenarten) {
     case RechenartPlus:
         return "+";
     case RechenartMinus:
@@ -121,15 +121,15 @@ class AlleEinstellungen : public testing::TestWithParam<std::tuple<int, int>> {}
 
 TEST_P(AlleEinstellungen, AchtzehnVerschiedeneRichtigeAufgaben)
 {
-    const auto [Zahlenbereich, Rechenart] = GetParam();
-    const int Bis = BisAusZahlenbereich(Zahlenbereich);
-    const std::string Zeichen = ErlaubteZeichen(Rechenart);
+    const auto [Zahlen, Rechenarten] = GetParam();
+    const int Bis = BisFuerItem(Zahlen);
+    const std::string Zeichen = ErlaubteZeichen(Rechenarten);
     std::set<char> GeseheneZeichen;
 
     for (unsigned Saat = 1; Saat <= 150; ++Saat) {
         test::TFesterZufall Quelle(Saat);
         TAufgabenliste Aufgaben;
-        ErzeugeAufgaben(Aufgaben, Zahlenbereich, Rechenart, Quelle);
+        ErzeugeAufgaben(Aufgaben, Zahlen, Rechenarten, Quelle);
 
         std::set<std::string> Ergebnisse, Rechnungen;
         for (const TAufgabe& Aufgabe : Aufgaben) {
@@ -190,10 +190,10 @@ TEST(ErzeugeAufgaben, SaeetJedesMalGenauEinmalVorDemErstenZug)
 
 TEST(ErzeugeAufgaben, UnbekannteIndizesZaehlenAlsErstesElement)
 {
-    for (const auto& [Zahlenbereich, Rechenart] : {std::pair{-1, -1}, {4, 7}, {99, 99}}) {
+    for (const auto& [Zahlen, Rechenarten] : {std::pair{-1, -1}, {4, 7}, {99, 99}}) {
         test::TFesterZufall Quelle(3);
         TAufgabenliste Aufgaben;
-        ErzeugeAufgaben(Aufgaben, Zahlenbereich, Rechenart, Quelle);
+        ErzeugeAufgaben(Aufgaben, Zahlen, Rechenarten, Quelle);
         for (const TAufgabe& Aufgabe : Aufgaben)
             PruefeAufgabe(Aufgabe, 30, "+");
     }

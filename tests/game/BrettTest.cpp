@@ -68,9 +68,9 @@ TEST(Formen, ZeilenStehenVorSpalten)
 
 TEST(Formen, UnbekannteMaskeZaehltAlsInnen)
 {
-    EXPECT_EQ(FormAusMaske(-1), FormInnen);
-    EXPECT_EQ(FormAusMaske(4), FormInnen);
-    EXPECT_EQ(FormAusMaske(3), FormS);
+    EXPECT_EQ(FormFuerItem(-1), FormInnen);
+    EXPECT_EQ(FormFuerItem(4), FormInnen);
+    EXPECT_EQ(FormFuerItem(3), FormS);
 }
 
 TEST(Pixel, JedesPixelLiegtInSeinerZelle)
@@ -157,14 +157,14 @@ TEST(IstFrei, FormwechselWirktSofort)
     TSpielstand Stand;
     TRegeln Regeln(Stand, Einstellungen, Quelle, Protokoll);
 
-    Einstellungen.Maske = FormAussen;
+    Einstellungen.Form = FormAussen;
     Stand.Felder = VollesBrett(FormAussen);
     EXPECT_FALSE(Regeln.IstFrei(2, 4)); // row 4 of "außen": 11100111
     EXPECT_TRUE(Regeln.HatStein(1, 4));
 
     // In "innen" (row 4: 01111110) column 1 is no position, so (2, 4) has
     // a free side and the tile left at (1, 4) no longer counts.
-    Einstellungen.Maske = FormInnen;
+    Einstellungen.Form = FormInnen;
     EXPECT_TRUE(Regeln.IstFrei(2, 4));
     EXPECT_FALSE(Regeln.HatStein(1, 4));
 }

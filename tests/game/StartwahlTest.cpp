@@ -92,10 +92,10 @@ TEST(Klassenlink, AlleVierEinstellungenAuchProzentkodiertUndInBeliebigerSchreibu
 {
     const TStartwahl Wahl = LiesKlassenlink("#zahlen=30&Rechenarten=mal-durch&form=au%C3%9Fen&hintergrund=Bild2");
     EXPECT_TRUE(Wahl.Meldungen.empty());
-    EXPECT_EQ(Wahl.Item(TGruppe::Zahlenbereich), ItemFuerWert(Option("zahlen"), "30"));
-    EXPECT_EQ(Wahl.Item(TGruppe::Rechenart), ItemFuerWert(Option("rechenarten"), "mal-durch"));
-    EXPECT_EQ(Wahl.Item(TGruppe::Maske), ItemFuerWert(Option("form"), "aussen"));
-    EXPECT_EQ(Wahl.Item(TGruppe::Bildwahl), ItemFuerWert(Option("hintergrund"), "2"));
+    EXPECT_EQ(Wahl.Item(TGruppe::Zahlen), ItemFuerWert(Option("zahlen"), "30"));
+    EXPECT_EQ(Wahl.Item(TGruppe::Rechenarten), ItemFuerWert(Option("rechenarten"), "mal-durch"));
+    EXPECT_EQ(Wahl.Item(TGruppe::Form), ItemFuerWert(Option("form"), "aussen"));
+    EXPECT_EQ(Wahl.Item(TGruppe::Hintergrund), ItemFuerWert(Option("hintergrund"), "2"));
     EXPECT_EQ(Klassenlinkbericht(Wahl), "");
 
     // Nothing after "#", empty parts, and the last word for a name.
@@ -103,16 +103,16 @@ TEST(Klassenlink, AlleVierEinstellungenAuchProzentkodiertUndInBeliebigerSchreibu
     EXPECT_EQ(LiesKlassenlink("#").Items, TStartwahl().Items);
     const TStartwahl Zweimal = LiesKlassenlink("&&form=S&&form=A&");
     EXPECT_TRUE(Zweimal.Meldungen.empty());
-    EXPECT_EQ(Zweimal.Item(TGruppe::Maske), ItemFuerWert(Option("form"), "A"));
+    EXPECT_EQ(Zweimal.Item(TGruppe::Form), ItemFuerWert(Option("form"), "A"));
 }
 
 TEST(Klassenlink, EinFalscherTeilWirdGemeldetUndLaesstSeineGruppeBeiDerVoreinstellung)
 {
     const TStartwahl Wahl = LiesKlassenlink("zahlen=30&form=quer&farbe=rot&hintergrund=%zz&rechenarten");
-    EXPECT_EQ(Wahl.Item(TGruppe::Zahlenbereich), ItemFuerWert(Option("zahlen"), "30"));
-    EXPECT_EQ(Wahl.Item(TGruppe::Maske), -1);
-    EXPECT_EQ(Wahl.Item(TGruppe::Bildwahl), -1);
-    EXPECT_EQ(Wahl.Item(TGruppe::Rechenart), -1);
+    EXPECT_EQ(Wahl.Item(TGruppe::Zahlen), ItemFuerWert(Option("zahlen"), "30"));
+    EXPECT_EQ(Wahl.Item(TGruppe::Form), -1);
+    EXPECT_EQ(Wahl.Item(TGruppe::Hintergrund), -1);
+    EXPECT_EQ(Wahl.Item(TGruppe::Rechenarten), -1);
     ASSERT_EQ(Wahl.Meldungen.size(), 4u);
     EXPECT_EQ(Wahl.Meldungen[0], WertAbgelehnt("form", "quer", Option("form")));
     EXPECT_NE(Wahl.Meldungen[1].find("„farbe“"), std::string::npos) << Wahl.Meldungen[1];
@@ -124,8 +124,8 @@ TEST(Klassenlink, EinFalscherTeilWirdGemeldetUndLaesstSeineGruppeBeiDerVoreinste
 
     // A part given right after a wrong one counts; one given wrong after a
     // right one leaves the default.
-    EXPECT_EQ(LiesKlassenlink("form=quer&form=S").Item(TGruppe::Maske), ItemFuerWert(Option("form"), "S"));
-    EXPECT_EQ(LiesKlassenlink("form=S&form=quer").Item(TGruppe::Maske), -1);
+    EXPECT_EQ(LiesKlassenlink("form=quer&form=S").Item(TGruppe::Form), ItemFuerWert(Option("form"), "S"));
+    EXPECT_EQ(LiesKlassenlink("form=S&form=quer").Item(TGruppe::Form), -1);
 
     const std::string Bericht = Klassenlinkbericht(Wahl);
     for (const std::string& Meldung : Wahl.Meldungen)

@@ -93,7 +93,7 @@ TEST(Zellbeschreibung, SagtWasEinDruckTut)
     std::mt19937 Zufall(11);
 
     for (int Form = 0; Form < AnzahlFormen; ++Form) {
-        Einstellungen.Maske = Form;
+        Einstellungen.Form = Form;
         Regeln.ErzeugeAufgaben();
         Regeln.VerteileSteine();
         // Some tiles taken away, so that the board has gaps and free

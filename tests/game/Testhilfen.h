@@ -77,13 +77,13 @@ private:
 
 // Settings the test changes between calls, as a player would.
 struct TTestEinstellungen : TEinstellungen {
-    int ZahlenbereichIndex() const override { return Zahlenbereich; }
-    int RechenartIndex() const override { return Rechenart; }
-    int MaskeIndex() const override { return Maske; }
+    int ZahlenIndex() const override { return Zahlen; }
+    int RechenartenIndex() const override { return Rechenarten; }
+    int FormIndex() const override { return Form; }
 
-    int Zahlenbereich = 1;
-    int Rechenart = 2;
-    int Maske = 0;
+    int Zahlen = 1;
+    int Rechenarten = 2;
+    int Form = 0;
 };
 
 // Writes down every effect of a move as one line, in the order it came.

@@ -145,7 +145,7 @@ TEST_F(Zuege, NeuesSpielRaeumtAufTeiltAusUndZeichnetDasGanzeBrett)
     std::vector<std::string> Erwartet;
     for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
         for (int Spalte = 1; Spalte <= Spalten; ++Spalte)
-            if (IstPosition(FormAusMaske(Einstellungen.Maske), Spalte, Zeile))
+            if (IstPosition(FormFuerItem(Einstellungen.Form), Spalte, Zeile))
                 Erwartet.push_back(Zelle({Spalte, Zeile}, "normal"));
     EXPECT_EQ(std::vector(Effekte.begin() + 5, Effekte.end() - 1), Erwartet);
     EXPECT_EQ(Stand.AnzahlGeloest, 0);
@@ -211,7 +211,7 @@ TEST_F(Zuege, EingesperrterPartnerWirdNichtGenommen)
     NeuesSpiel();
     LeeresBrett();
     // Row 5 of "außen": pair 1 at columns 1 and 3, shut in by 2 and 4.
-    Einstellungen.Maske = FormAussen;
+    Einstellungen.Form = FormAussen;
     Stand.Felder[1][5] = {1, Rechnungsstein};
     Stand.Felder[2][5] = {2, Rechnungsstein};
     Stand.Felder[3][5] = {1, Ergebnisstein};
@@ -230,7 +230,7 @@ TEST_F(Zuege, PaarLoesenInBeidenReihenfolgen)
     for (const bool RechnungZuerst : {true, false}) {
         NeuesSpiel(4);
         LeeresBrett();
-        Einstellungen.Maske = FormAussen;
+        Einstellungen.Form = FormAussen;
         Stand.Felder[1][1] = {5, Rechnungsstein};
         Stand.Felder[8][8] = {5, Ergebnisstein};
         const TZelle Erste = RechnungZuerst ? TZelle{1, 1} : TZelle{8, 8};
@@ -278,10 +278,10 @@ TEST_F(Zuege, GanzeSpieleBisBravo)
 {
     int Gewonnen = 0, Festgefahren = 0;
     for (int Form = 0; Form < AnzahlFormen; ++Form) {
-        Einstellungen.Maske = Form;
+        Einstellungen.Form = Form;
         for (unsigned Saat = 1; Saat <= 60; ++Saat) {
-            Einstellungen.Rechenart = static_cast<int>(Saat % 7);
-            Einstellungen.Zahlenbereich = static_cast<int>(Saat % 4);
+            Einstellungen.Rechenarten = static_cast<int>(Saat % 7);
+            Einstellungen.Zahlen = static_cast<int>(Saat % 4);
             NeuesSpiel(Saat);
             std::vector<std::string> Erwartet;
             while (const auto Paar = FreiesPaar()) {
@@ -320,12 +320,12 @@ TEST_F(Zuege, WildeDrueckeUndFormwechselHaltenDasSpielHeil)
 {
     std::mt19937 Zufall(99);
     for (int Runde = 0; Runde < 40; ++Runde) {
-        Einstellungen.Maske = static_cast<int>(Zufall() % 4);
+        Einstellungen.Form = static_cast<int>(Zufall() % 4);
         NeuesSpiel(static_cast<unsigned>(Runde + 1));
         int Bravos = 0;
         for (int Schritt = 0; Schritt < 3000; ++Schritt) {
             if (Zufall() % 100 == 0)
-                Einstellungen.Maske = static_cast<int>(Zufall() % 4);
+                Einstellungen.Form = static_cast<int>(Zufall() % 4);
             Regeln.Druck(static_cast<int>(Zufall() % 400), static_cast<int>(Zufall() % 400));
             for (const std::string& Effekt : Anzeige.Nimm())
                 Bravos += Effekt == "Bravo" ? 1 : 0;
@@ -353,7 +353,7 @@ TEST_F(Zuege, WildeDrueckeUndFormwechselHaltenDasSpielHeil)
 
 TEST_F(Zuege, KeinSteinEinesAbgebrochenenSpielsKommtZurueck)
 {
-    Einstellungen.Maske = FormA;
+    Einstellungen.Form = FormA;
     NeuesSpiel(2);
     for (int Zug = 0; Zug < 3; ++Zug) {
         const auto Paar = FreiesPaar();
@@ -363,9 +363,9 @@ TEST_F(Zuege, KeinSteinEinesAbgebrochenenSpielsKommtZurueck)
     }
     ASSERT_EQ(Stand.AnzahlGeloest, 3);
 
-    Einstellungen.Maske = FormS;
+    Einstellungen.Form = FormS;
     NeuesSpiel(3);
-    Einstellungen.Maske = FormA;
+    Einstellungen.Form = FormA;
     int Steine = 0;
     for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
         for (int Spalte = 1; Spalte <= Spalten; ++Spalte) {

@@ -21,10 +21,10 @@ int kalumbo::test::BildLauf(int argc, char** argv)
     kalumbo::TForm1 Form1(std::make_unique<kalumbo::TSaatZufall>(1));
     Form1.show();
 
-    Form1.BitBtn1->click();
+    Form1.NeuesSpielKnopf->click();
     std::printf("Brett nach Bild1: %s\n", Form1.Spielbrett->isVisible() ? "sichtbar" : "verborgen");
-    Form1.Bildwahl->SetzeItemIndex(1);
-    Form1.BitBtn1->click();
+    Form1.Hintergrund->SetzeItemIndex(1);
+    Form1.NeuesSpielKnopf->click();
     std::printf("Brett nach Bild2: %s\n", Form1.Spielbrett->isVisible() ? "sichtbar" : "verborgen");
     return 0;
 }

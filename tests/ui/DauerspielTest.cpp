@@ -53,19 +53,19 @@ protected:
     {
         const unsigned Wurf = Plan() % 1000;
         if (Wurf < 10) {
-            TRadioGruppe* Gruppen[] = {Form1->Zahlenbereich, Form1->Rechenart, Form1->Maske, Form1->Bildwahl};
+            TRadioGruppe* Gruppen[] = {Form1->Zahlen, Form1->Rechenarten, Form1->Form, Form1->Hintergrund};
             TRadioGruppe* Gruppe = Gruppen[Zufall() % 4];
             QTest::mouseClick(Gruppe->Knopf(static_cast<int>(Zufall() % Gruppe->Items().size())), Qt::LeftButton);
-            FormSeitDemGeben = FormSeitDemGeben && Form1->Maske->ItemIndex() == FormDesSpiels;
+            FormSeitDemGeben = FormSeitDemGeben && Form1->Form->ItemIndex() == FormDesSpiels;
         } else if (Wurf < 13) {
             NeuesSpiel();
-            FormDesSpiels = Form1->Maske->ItemIndex();
+            FormDesSpiels = Form1->Form->ItemIndex();
             FormSeitDemGeben = true;
             ++Spiele;
         } else if (Wurf < 16) {
-            Klicke(Zufall() % 2 ? Form1->BitBtn3 : Form1->BitBtn4);
+            Klicke(Zufall() % 2 ? Form1->FarbeNormalKnopf : Form1->FarbeAusgewaehltKnopf);
         } else if (Wurf < 18 || (Form1->Hilfe->isVisible() && Wurf < 60)) {
-            Klicke(Form1->BitBtn5);
+            Klicke(Form1->HilfeKnopf);
         } else if (Wurf < 700) {
             // Most presses go where the game moves on: to the partner of
             // the selected tile, or to a tile of a pair that can be taken.

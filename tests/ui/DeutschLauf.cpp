@@ -43,14 +43,14 @@ int kalumbo::test::DeutschLauf(int argc, char** argv)
         for (const QPushButton* Knopf : Dialog.findChildren<QPushButton*>())
             Zeige("Farbwahl", Knopf->text());
     });
-    Form1.BitBtn3->click();
+    Form1.FarbeNormalKnopf->click();
     if (!Bediener.Gefunden()) {
         std::fprintf(stderr, "no colour chooser\n");
         return 1;
     }
 
     // A right click into the introduction box opens its menu.
-    QWidget* Flaeche = Form1.Hilfe->Memo2->viewport();
+    QWidget* Flaeche = Form1.Hilfe->Einleitung->viewport();
     const QPoint Stelle(10, 10);
     QContextMenuEvent Rechtsklick(QContextMenuEvent::Mouse, Stelle, Flaeche->mapToGlobal(Stelle));
     QCoreApplication::sendEvent(Flaeche, &Rechtsklick);

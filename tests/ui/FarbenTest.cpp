@@ -71,7 +71,7 @@ TEST_F(Farben, AbbrechenLaesstDieFarbeUndZeichntNeu)
     const QImage Vorher = Brettbild();
     // Spoil a tile's pixel: only a redraw mends it.
     Form1->Spielbrett->Leinwand({400, 400}).setPixel(202, 202, qRgb(1, 2, 3));
-    Klicke(Form1->BitBtn3);
+    Klicke(Form1->FarbeNormalKnopf);
     EXPECT_EQ(Wahl->Aufrufe, 1);
     EXPECT_EQ(FarbeNormal, StartFarbeNormal);
     EXPECT_EQ(Brettbild(), Vorher);
@@ -82,7 +82,7 @@ TEST_F(Farben, NeueAuswahlfarbeGiltSofortUndDieAuswahlBleibt)
     NeuesSpiel();
     KlickeZelle(1, 5);
     Wahl->Antwort = QColor(0, 200, 0);
-    Klicke(Form1->BitBtn4);
+    Klicke(Form1->FarbeAusgewaehltKnopf);
     EXPECT_EQ(FarbeAusgewaehlt, 0x0000C800u);
     EXPECT_TRUE(Stand().IstAusgewaehlt(1, 5));
     EXPECT_EQ(Rgb(Brettbild(), 2, 202), qRgb(0, 200, 0) & RGB_MASK);
@@ -92,20 +92,20 @@ TEST_F(Farben, NeueAuswahlfarbeGiltSofortUndDieAuswahlBleibt)
 TEST_F(Farben, WahlOeffnetMitDerAktuellenFarbe)
 {
     Wahl->Antwort = QColor(10, 20, 30);
-    Klicke(Form1->BitBtn3);
+    Klicke(Form1->FarbeNormalKnopf);
     EXPECT_EQ(Wahl->GeoeffnetMit, AlsQColor(StartFarbeNormal));
     Wahl->Antwort.reset();
-    Klicke(Form1->BitBtn3);
+    Klicke(Form1->FarbeNormalKnopf);
     EXPECT_EQ(Wahl->GeoeffnetMit, QColor(10, 20, 30));
-    Klicke(Form1->BitBtn4);
+    Klicke(Form1->FarbeAusgewaehltKnopf);
     EXPECT_EQ(Wahl->GeoeffnetMit, AlsQColor(StartFarbeAusgewaehlt));
 }
 
 TEST_F(Farben, EigeneFarbenAundBBleibenBisSieBestaetigtGeaendertWerden)
 {
     Wahl->Antwort = QColor(10, 20, 30);
-    Klicke(Form1->BitBtn3);
-    Klicke(Form1->BitBtn3);
+    Klicke(Form1->FarbeNormalKnopf);
+    Klicke(Form1->FarbeNormalKnopf);
     EXPECT_EQ(Wahl->GeoeffneteEigene[0], AlsQColor(StartFarbeNormal));
     EXPECT_EQ(Wahl->GeoeffneteEigene[1], AlsQColor(StartFarbeAusgewaehlt));
     EXPECT_FALSE(Wahl->GeoeffneteEigene[2]);
@@ -114,15 +114,15 @@ TEST_F(Farben, EigeneFarbenAundBBleibenBisSieBestaetigtGeaendertWerden)
     // Cancelled: nothing written back.
     Wahl->Antwort.reset();
     Wahl->NeueEigene = {{2, QColor(255, 0, 0)}};
-    Klicke(Form1->BitBtn3);
+    Klicke(Form1->FarbeNormalKnopf);
     EXPECT_EQ(Wahl->CustomColors, (QStringList{"ColorA=A0D0FF", "ColorB=A06010"}));
 
     // Confirmed: slot C is added, slot A replaced, B stays.
     Wahl->Antwort = QColor(1, 1, 1);
     Wahl->NeueEigene = {{2, QColor(255, 0, 0)}, {0, QColor(0x12, 0x34, 0x56)}};
-    Klicke(Form1->BitBtn4);
+    Klicke(Form1->FarbeAusgewaehltKnopf);
     EXPECT_EQ(Wahl->CustomColors, (QStringList{"ColorA=563412", "ColorB=A06010", "ColorC=0000FF"}));
-    Klicke(Form1->BitBtn4);
+    Klicke(Form1->FarbeAusgewaehltKnopf);
     EXPECT_EQ(Wahl->GeoeffneteEigene[2], QColor(255, 0, 0));
 }
 
@@ -132,7 +132,7 @@ TEST_F(Farben, NeuZeichnenHoltKeinenGeloestenSteinZurueck)
     const auto [Erste, Zweite] = LoeseEinPaar();
     const QImage Vorher = Brettbild();
     Wahl->Antwort = QColor(200, 0, 200);
-    Klicke(Form1->BitBtn3);
+    Klicke(Form1->FarbeNormalKnopf);
     const int X0 = Zellgroesse * (Erste.Spalte - 1), Y0 = Zellgroesse * (Erste.Zeile - 1);
     for (int I = 0; I < 50; I += 5)
         EXPECT_EQ(Brettbild().pixel(X0 + I, Y0 + I), Vorher.pixel(X0 + I, Y0 + I));
@@ -142,7 +142,7 @@ TEST_F(Farben, NeuZeichnenHoltKeinenGeloestenSteinZurueck)
 TEST_F(Farben, FarbeVorDemErstenSpielGiltFuerDasSpiel)
 {
     Wahl->Antwort = QColor(0, 0, 255);
-    Klicke(Form1->BitBtn3);
+    Klicke(Form1->FarbeNormalKnopf);
     EXPECT_EQ(FarbeNormal, 0x00FF0000u);
     EXPECT_EQ(Rgb(Brettbild(), 202, 202), qRgb(255, 255, 255) & RGB_MASK) << "no tile yet, white";
     NeuesSpiel();
@@ -166,7 +166,7 @@ protected:
             Gesehen.setCurrentColor(Farbe);
             Bestaetigen ? Gesehen.accept() : Gesehen.reject();
         });
-        Klicke(Form1->BitBtn3);
+        Klicke(Form1->FarbeNormalKnopf);
         return Bediener.Gefunden();
     }
 

@@ -40,7 +40,7 @@ int kalumbo::test::FarbwahlLauf(int argc, char** argv)
                 ++Fehler;
             Dialog.reject();
         });
-        Form1.BitBtn3->click();
+        Form1.FarbeNormalKnopf->click();
         if (!Bediener.Gefunden()) {
             std::fprintf(stderr, "no colour dialog\n");
             ++Fehler;

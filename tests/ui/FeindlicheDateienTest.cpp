@@ -34,9 +34,9 @@ class FeindlicheDatei : public FensterTest {
 protected:
     void NeuesSpielMitBild2()
     {
-        QTest::mouseClick(Form1->Bildwahl->Knopf(1), Qt::LeftButton);
+        QTest::mouseClick(Form1->Hintergrund->Knopf(1), Qt::LeftButton);
         NeuesSpielMitPaaren();
-        QTest::mouseClick(Form1->Bildwahl->Knopf(0), Qt::LeftButton);
+        QTest::mouseClick(Form1->Hintergrund->Knopf(0), Qt::LeftButton);
     }
 
     void PruefeSpielbar()

@@ -69,25 +69,25 @@ TEST_F(Fenster, ControlsStehenWoSieHingehoeren)
 {
     // Each control with the caption and hint of its own name in the text source.
     const std::vector<TErwartet> Tabelle = {
-        {"Bevel1", {7, 7, 402, 402}, true, "", ""},
+        {"Brettrahmen", {7, 7, 402, 402}, true, "", ""},
         {"Bild", {8, 8, 400, 400}, false, "", ""},
         {"Spielbrett", {8, 8, 400, 400}, true, "", ""},
-        {"Image1", {24, 409, 33, 8}, false, "", ""},
-        {"Image2", {64, 409, 33, 8}, false, "", ""},
-        {"Image3", {104, 409, 33, 8}, false, "", ""},
-        {"Image4", {144, 409, 33, 8}, false, "", ""},
+        {"EingebautesBild1", {24, 409, 33, 8}, false, "", ""},
+        {"EingebautesBild2", {64, 409, 33, 8}, false, "", ""},
+        {"EingebautesBild3", {104, 409, 33, 8}, false, "", ""},
+        {"EingebautesBild4", {144, 409, 33, 8}, false, "", ""},
         {"Hilfe", {8, 8, 400, 400}, true, "", ""},
-        {"PageControl1", {424, 72, 121, 337}, true, "", ""},
-        {"BitBtn1", {424, 40, 121, 25}, true, QText(Texte::NeuesSpiel), QText(Texte::NeuesSpielHinweis)},
-        {"BitBtn2", {488, 8, 57, 25}, true, QText(Texte::Ende), QText(Texte::EndeHinweis)},
-        {"BitBtn5", {424, 8, 57, 25}, true, QText(Texte::Hilfe), QText(Texte::HilfeHinweis)},
+        {"Seiten", {424, 72, 121, 337}, true, "", ""},
+        {"NeuesSpielKnopf", {424, 40, 121, 25}, true, QText(Texte::NeuesSpiel), QText(Texte::NeuesSpielHinweis)},
+        {"EndeKnopf", {488, 8, 57, 25}, true, QText(Texte::Ende), QText(Texte::EndeHinweis)},
+        {"HilfeKnopf", {424, 8, 57, 25}, true, QText(Texte::Hilfe), QText(Texte::HilfeHinweis)},
         {"History", {0, 24, 113, 273}, false, "", ""},
-        {"Zahlenbereich", {0, 1, 113, 52}, true, QText(Texte::Zahlenbereich), QText(Texte::ZahlenbereichHinweis)},
-        {"Rechenart", {0, 53, 113, 87}, true, QText(Texte::Rechenart), QText(Texte::RechenartHinweis)},
-        {"Maske", {0, 140, 113, 53}, true, QText(Texte::Maske), QText(Texte::MaskeHinweis)},
-        {"Bildwahl", {0, 194, 113, 52}, true, QText(Texte::Bildwahl), QText(Texte::BildwahlHinweis)},
-        {"BitBtn3", {8, 263, 97, 21}, true, QText(Texte::FarbeNormal), QText(Texte::FarbeNormalHinweis)},
-        {"BitBtn4", {8, 287, 97, 20}, true, QText(Texte::FarbeAusgewaehlt), QText(Texte::FarbeAusgewaehltHinweis)},
+        {"Zahlen", {0, 1, 113, 52}, true, QText(Texte::Zahlen), QText(Texte::ZahlenHinweis)},
+        {"Rechenarten", {0, 53, 113, 87}, true, QText(Texte::Rechenarten), QText(Texte::RechenartenHinweis)},
+        {"Form", {0, 140, 113, 53}, true, QText(Texte::Form), QText(Texte::FormHinweis)},
+        {"Hintergrund", {0, 194, 113, 52}, true, QText(Texte::Hintergrund), QText(Texte::HintergrundHinweis)},
+        {"FarbeNormalKnopf", {8, 263, 97, 21}, true, QText(Texte::FarbeNormal), QText(Texte::FarbeNormalHinweis)},
+        {"FarbeAusgewaehltKnopf", {8, 287, 97, 20}, true, QText(Texte::FarbeAusgewaehlt), QText(Texte::FarbeAusgewaehltHinweis)},
     };
     for (const TErwartet& Zeile : Tabelle) {
         const auto* Control = Form1->findChild<QWidget*>(Zeile.Name);
@@ -112,8 +112,8 @@ TEST_F(Fenster, BeschriftungenUndIhreMasse)
     EXPECT_EQ(Form1->Geloest->text(), QText(Texte::GeloestAmStart));
     EXPECT_EQ(Form1->Geloest->geometry().right() + 1, 92);
     EXPECT_EQ(Form1->Geloest->y(), 5);
-    EXPECT_EQ(Form1->Label4->text(), QText(Texte::Farben));
-    EXPECT_EQ(Form1->Label4->pos(), QPoint(4, 248));
+    EXPECT_EQ(Form1->FarbenTitel->text(), QText(Texte::Farben));
+    EXPECT_EQ(Form1->FarbenTitel->pos(), QPoint(4, 248));
 
     EXPECT_TRUE(Form1->History->isReadOnly());
     EXPECT_EQ(Form1->History->lineWrapMode(), QPlainTextEdit::NoWrap);
@@ -124,30 +124,30 @@ TEST_F(Fenster, BeschriftungenUndIhreMasse)
 
 TEST_F(Fenster, SeitenUndAuswahlBeimStart)
 {
-    ASSERT_EQ(Form1->PageControl1->count(), 2);
-    EXPECT_EQ(Form1->PageControl1->tabText(0), QText(Texte::SeiteSpiel));
-    EXPECT_EQ(Form1->PageControl1->tabText(1), QText(Texte::SeiteEinstellungen));
-    EXPECT_EQ(Form1->PageControl1->currentWidget(), Form1->Einstellungen);
+    ASSERT_EQ(Form1->Seiten->count(), 2);
+    EXPECT_EQ(Form1->Seiten->tabText(0), QText(Texte::SeiteSpiel));
+    EXPECT_EQ(Form1->Seiten->tabText(1), QText(Texte::SeiteEinstellungen));
+    EXPECT_EQ(Form1->Seiten->currentWidget(), Form1->Einstellungen);
     // Both captions fit on their tabs.
     for (int Index = 0; Index < 2; ++Index) {
-        const QRect Reiter = Form1->PageControl1->tabBar()->tabRect(Index);
-        EXPECT_GE(Reiter.width(), Form1->fontMetrics().horizontalAdvance(Form1->PageControl1->tabText(Index)));
-        EXPECT_LE(Reiter.right(), Form1->PageControl1->width());
+        const QRect Reiter = Form1->Seiten->tabBar()->tabRect(Index);
+        EXPECT_GE(Reiter.width(), Form1->fontMetrics().horizontalAdvance(Form1->Seiten->tabText(Index)));
+        EXPECT_LE(Reiter.right(), Form1->Seiten->width());
     }
 
-    EXPECT_EQ(Form1->Zahlenbereich->ItemIndex(), 1);
-    EXPECT_EQ(Form1->Rechenart->ItemIndex(), 2);
-    EXPECT_EQ(Form1->Maske->ItemIndex(), 0);
-    EXPECT_EQ(Form1->Bildwahl->ItemIndex(), 0);
-    EXPECT_EQ(Form1->Zahlenbereich->Items(), Eintraege(Texte::ZahlenbereichEintraege));
-    EXPECT_EQ(Form1->Rechenart->Items(), Eintraege(Texte::RechenartEintraege));
-    EXPECT_EQ(Form1->Maske->Items(), Eintraege(Texte::MaskeEintraege));
-    EXPECT_EQ(Form1->Bildwahl->Items(), Eintraege(Texte::BildwahlEintraege));
+    EXPECT_EQ(Form1->Zahlen->ItemIndex(), 1);
+    EXPECT_EQ(Form1->Rechenarten->ItemIndex(), 2);
+    EXPECT_EQ(Form1->Form->ItemIndex(), 0);
+    EXPECT_EQ(Form1->Hintergrund->ItemIndex(), 0);
+    EXPECT_EQ(Form1->Zahlen->Items(), Eintraege(Texte::ZahlenEintraege));
+    EXPECT_EQ(Form1->Rechenarten->Items(), Eintraege(Texte::RechenartenEintraege));
+    EXPECT_EQ(Form1->Form->Items(), Eintraege(Texte::FormEintraege));
+    EXPECT_EQ(Form1->Hintergrund->Items(), Eintraege(Texte::HintergrundEintraege));
 }
 
 TEST_F(Fenster, RadioGruppenFuellenErstDieLinkeSpalte)
 {
-    const TRadioGruppe* Gruppe = Form1->Rechenart;
+    const TRadioGruppe* Gruppe = Form1->Rechenarten;
     for (int Index = 0; Index < 7; ++Index) {
         const QRadioButton* Knopf = Gruppe->Knopf(Index);
         const bool Links = Index < 4;
@@ -161,15 +161,15 @@ TEST_F(Fenster, RadioGruppenFuellenErstDieLinkeSpalte)
     EXPECT_GT(Gruppe->Knopf(1)->y(), Gruppe->Knopf(0)->y());
     EXPECT_EQ(Gruppe->Knopf(4)->y(), Gruppe->Knopf(0)->y());
     EXPECT_EQ(Gruppe->Knopf(7), nullptr);
-    for (const TRadioGruppe* Andere : {Form1->Zahlenbereich, Form1->Maske, Form1->Bildwahl})
+    for (const TRadioGruppe* Andere : {Form1->Zahlen, Form1->Form, Form1->Hintergrund})
         for (int Index = 0; Index < Andere->Items().size(); ++Index)
             EXPECT_TRUE(BeschriftungPasst(Andere->Knopf(Index))) << Andere->Knopf(Index)->text().toStdString();
 }
 
 TEST_F(Fenster, StapelfolgeWieAngelegt)
 {
-    const QStringList Folge = {"Bevel1", "Bild", "Spielbrett", "Bravo", "Image1", "Image2", "Image3",
-                               "Image4", "Hilfe", "PageControl1", "BitBtn1", "BitBtn2", "BitBtn5"};
+    const QStringList Folge = {"Brettrahmen", "Bild", "Spielbrett", "Bravo", "EingebautesBild1", "EingebautesBild2", "EingebautesBild3",
+                               "EingebautesBild4", "Hilfe", "Seiten", "NeuesSpielKnopf", "EndeKnopf", "HilfeKnopf"};
     QStringList Kinder;
     for (const QObject* Kind : Form1->children())
         if (Kind->isWidgetType() && Folge.contains(Kind->objectName()))
@@ -186,7 +186,7 @@ TEST_F(Fenster, StapelfolgeWieAngelegt)
 QStringList Tabrunde(TForm1& Form1)
 {
     QApplication::setActiveWindow(&Form1);
-    Form1.BitBtn1->setFocus(Qt::OtherFocusReason);
+    Form1.NeuesSpielKnopf->setFocus(Qt::OtherFocusReason);
     QStringList Besucht;
     for (int Schritt = 0; Schritt < 12; ++Schritt) {
         QWidget* Fokus = QApplication::focusWidget();
@@ -195,7 +195,7 @@ QStringList Tabrunde(TForm1& Form1)
         Besucht.append(Fokus->objectName().isEmpty() ? Fokus->parentWidget()->objectName() + ":" +
                                                            qobject_cast<QAbstractButton*>(Fokus)->text()
                                                      : Fokus->objectName());
-        if (Schritt > 0 && Fokus == Form1.BitBtn1)
+        if (Schritt > 0 && Fokus == Form1.NeuesSpielKnopf)
             break;
         QTest::keyClick(Fokus, Qt::Key_Tab);
     }
@@ -204,20 +204,20 @@ QStringList Tabrunde(TForm1& Form1)
 
 TEST_F(Fenster, TabfolgeAufDenSeiten)
 {
-    EXPECT_EQ(Tabrunde(*Form1), (QStringList{"BitBtn1", "Spielbrett", "Zahlenbereich:50", "Rechenart:beide", "Maske:innen",
-                                             "Bildwahl:Bild1", "BitBtn3", "BitBtn4", "BitBtn2", "BitBtn5",
-                                             "BitBtn1"}));
+    EXPECT_EQ(Tabrunde(*Form1), (QStringList{"NeuesSpielKnopf", "Spielbrett", "Zahlen:50", "Rechenarten:beide", "Form:innen",
+                                             "Hintergrund:Bild1", "FarbeNormalKnopf", "FarbeAusgewaehltKnopf", "EndeKnopf", "HilfeKnopf",
+                                             "NeuesSpielKnopf"}));
     // A group is visited at its chosen button.
-    Form1->Maske->SetzeItemIndex(3);
-    EXPECT_TRUE(Tabrunde(*Form1).contains("Maske:S"));
+    Form1->Form->SetzeItemIndex(3);
+    EXPECT_TRUE(Tabrunde(*Form1).contains("Form:S"));
 
-    Form1->PageControl1->setCurrentWidget(Form1->Spiel);
-    EXPECT_EQ(Tabrunde(*Form1), (QStringList{"BitBtn1", "Spielbrett", "BitBtn2", "BitBtn5", "BitBtn1"}));
+    Form1->Seiten->setCurrentWidget(Form1->Spiel);
+    EXPECT_EQ(Tabrunde(*Form1), (QStringList{"NeuesSpielKnopf", "Spielbrett", "EndeKnopf", "HilfeKnopf", "NeuesSpielKnopf"}));
 }
 
 TEST_F(Fenster, VerlaufBehaeltDieTabtasteWennErDenFokusHat)
 {
-    Form1->PageControl1->setCurrentWidget(Form1->Spiel);
+    Form1->Seiten->setCurrentWidget(Form1->Spiel);
     Form1->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1.get()));
     QTest::mouseClick(Form1->History->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -232,17 +232,17 @@ TEST_F(Fenster, VerlaufBehaeltDieTabtasteWennErDenFokusHat)
 TEST_F(Fenster, PfeiltastenWechselnInDerGruppe)
 {
     QApplication::setActiveWindow(Form1.get());
-    QRadioButton* Fuenfzig = Form1->Zahlenbereich->Knopf(1);
+    QRadioButton* Fuenfzig = Form1->Zahlen->Knopf(1);
     Fuenfzig->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Fuenfzig, Qt::Key_Up);
-    EXPECT_EQ(Form1->Zahlenbereich->ItemIndex(), 0);
-    QTest::keyClick(Form1->Zahlenbereich->Knopf(0), Qt::Key_Right);
-    EXPECT_EQ(Form1->Zahlenbereich->ItemIndex(), 2);
+    EXPECT_EQ(Form1->Zahlen->ItemIndex(), 0);
+    QTest::keyClick(Form1->Zahlen->Knopf(0), Qt::Key_Right);
+    EXPECT_EQ(Form1->Zahlen->ItemIndex(), 2);
 }
 
 TEST_F(Fenster, FarbknoepfeTragenDiePalette)
 {
-    const QIcon Glyphe = Form1->BitBtn3->icon();
+    const QIcon Glyphe = Form1->FarbeNormalKnopf->icon();
     const QImage Normal = Glyphe.pixmap(16, 16, QIcon::Normal).toImage();
     const QImage Grau = Glyphe.pixmap(16, 16, QIcon::Disabled).toImage();
     ASSERT_EQ(Normal.size(), QSize(16, 16));
@@ -256,23 +256,23 @@ TEST_F(Fenster, FarbknoepfeTragenDiePalette)
         }
     EXPECT_TRUE(Bunt);
     EXPECT_TRUE(NurGrau);
-    EXPECT_FALSE(Form1->BitBtn4->icon().isNull());
+    EXPECT_FALSE(Form1->FarbeAusgewaehltKnopf->icon().isNull());
 }
 
 TEST_F(Fenster, KnoepfeZeigenIhreGlyphen)
 {
     // "Neues Spiel" a green arrow going round, "Ende" a red cross, "Hilfe"
     // a blue sign; "Fertig" shows a green tick with nothing enclosed.
-    const QImage Neu = GlypheVon(Form1->BitBtn1);
+    const QImage Neu = GlypheVon(Form1->NeuesSpielKnopf);
     EXPECT_EQ(Grundfarbe(Neu), TGrundfarbe::Gruen);
     EXPECT_TRUE(GehtRundum(Neu));
-    EXPECT_EQ(Grundfarbe(GlypheVon(Form1->BitBtn2)), TGrundfarbe::Rot);
-    EXPECT_EQ(Grundfarbe(GlypheVon(Form1->BitBtn5)), TGrundfarbe::Blau);
+    EXPECT_EQ(Grundfarbe(GlypheVon(Form1->EndeKnopf)), TGrundfarbe::Rot);
+    EXPECT_EQ(Grundfarbe(GlypheVon(Form1->HilfeKnopf)), TGrundfarbe::Blau);
 }
 
 TEST_F(Fenster, DruckVorDemErstenSpielAendertNichts)
 {
-    Klicke(Form1->BitBtn5); // the help panel goes, the empty board area shows
+    Klicke(Form1->HilfeKnopf); // the help panel goes, the empty board area shows
     ASSERT_FALSE(Form1->Hilfe->isVisible());
     for (int Y = 0; Y < 400; Y += 50)
         for (int X = 0; X < 400; X += 50)
@@ -298,18 +298,18 @@ TEST_F(Fenster, RahmenLaesstSichZiehenUndDieControlsBleibenStehen)
     // The frame can be dragged larger and smaller; the controls keep their
     // places, a larger window shows its face colour beyond them and a
     // smaller one cuts them off.
-    const QRect Brett = Form1->Spielbrett->geometry(), Reiter = Form1->PageControl1->geometry();
+    const QRect Brett = Form1->Spielbrett->geometry(), Reiter = Form1->Seiten->geometry();
     Form1->resize(900, 700);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Form1->size() == QSize(900, 700); })) << "the window keeps its size";
     EXPECT_EQ(Form1->Spielbrett->geometry(), Brett);
-    EXPECT_EQ(Form1->PageControl1->geometry(), Reiter);
+    EXPECT_EQ(Form1->Seiten->geometry(), Reiter);
     const QImage Bild = Form1->grab().toImage();
     EXPECT_EQ(Bild.pixelColor(Bild.width() - 10, Bild.height() - 10), Form1->palette().color(QPalette::Window));
 
     Form1->resize(300, 200);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Form1->size() == QSize(300, 200); })) << "the window keeps its size";
-    EXPECT_EQ(Form1->PageControl1->geometry(), Reiter);
-    EXPECT_TRUE(Form1->PageControl1->visibleRegion().isEmpty()) << "the tab control lies beyond the edge";
+    EXPECT_EQ(Form1->Seiten->geometry(), Reiter);
+    EXPECT_TRUE(Form1->Seiten->visibleRegion().isEmpty()) << "the tab control lies beyond the edge";
 }
 
 } // namespace

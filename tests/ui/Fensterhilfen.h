@@ -130,7 +130,7 @@ protected:
     const QImage& Hintergrund() const { return Form1->Bild->Bild(); }
 
     void Klicke(QPushButton* Knopf) { QTest::mouseClick(Knopf, Qt::LeftButton); }
-    void NeuesSpiel() { Klicke(Form1->BitBtn1); }
+    void NeuesSpiel() { Klicke(Form1->NeuesSpielKnopf); }
 
     // A click on the window at a pixel of the board, delivered to whatever
     // lies there, as a real click would be.
@@ -145,7 +145,7 @@ protected:
         KlickeBrett(Zellgroesse * Spalte - 25, Zellgroesse * Zeile - 25, Knopf, Tasten);
     }
 
-    int Form() const { return FormAusMaske(Form1->Maske->ItemIndex()); }
+    int Form() const { return FormFuerItem(Form1->Form->ItemIndex()); }
 
     bool HatStein(int Spalte, int Zeile) const
     {

@@ -37,8 +37,8 @@ QStringList Zeilen(const char* Text)
     return QText(Text).split(u'\n');
 }
 
-const QStringList Einleitung = Zeilen(Texte::Einleitung);
-const QStringList Erklaerung = Zeilen(Texte::Erklaerung);
+const QStringList EinleitungZeilen = Zeilen(Texte::Einleitung);
+const QStringList ErklaerungZeilen = Zeilen(Texte::Erklaerung);
 
 QStringList Absaetze(const QPlainTextEdit* Feld)
 {
@@ -99,35 +99,35 @@ TEST_F(HilfeAufbau, ControlsLiegenInIhrerReihenfolgeUebereinander)
     for (QObject* Kind : Hilfe->children())
         if (Kind->isWidgetType())
             Namen.append(Kind->objectName());
-    EXPECT_EQ(Namen, (QStringList{"Shape1", "Label2", "Shape2", "Label3", "Label9", "Memo1", "BitBtn6", "Memo2"}));
+    EXPECT_EQ(Namen, (QStringList{"BeispielRechnungStein", "BeispielRechnung", "BeispielErgebnisStein", "BeispielErgebnis", "Version", "Erklaerung", "FertigKnopf", "Einleitung"}));
 
     // The labels lie on their tiles, not under them.
-    EXPECT_EQ(Hilfe->childAt(Mitte(Hilfe->Label2->geometry())), Hilfe->Label2);
-    EXPECT_EQ(Hilfe->childAt(Mitte(Hilfe->Label3->geometry())), Hilfe->Label3);
+    EXPECT_EQ(Hilfe->childAt(Mitte(Hilfe->BeispielRechnung->geometry())), Hilfe->BeispielRechnung);
+    EXPECT_EQ(Hilfe->childAt(Mitte(Hilfe->BeispielErgebnis->geometry())), Hilfe->BeispielErgebnis);
 }
 
 TEST_F(HilfeAufbau, FesteLagenUndGroessen)
 {
-    EXPECT_EQ(Hilfe->Shape1->geometry(), QRect(136, 103, 50, 50));
-    EXPECT_EQ(Hilfe->Shape2->geometry(), QRect(208, 103, 50, 50));
-    EXPECT_EQ(Hilfe->Memo1->geometry(), QRect(8, 160, 385, 209));
-    EXPECT_EQ(Hilfe->BitBtn6->geometry(), QRect(314, 370, 75, 24));
-    EXPECT_EQ(Hilfe->Memo2->geometry(), QRect(8, 8, 385, 89));
-    EXPECT_EQ(Hilfe->Label9->pos(), QPoint(8, 377));
-    EXPECT_EQ(Hilfe->Label9->height(), 13);
-    EXPECT_EQ(Hilfe->Label2->pos(), QPoint(149, 120));
-    EXPECT_EQ(Hilfe->Label3->pos(), QPoint(229, 120));
+    EXPECT_EQ(Hilfe->BeispielRechnungStein->geometry(), QRect(136, 103, 50, 50));
+    EXPECT_EQ(Hilfe->BeispielErgebnisStein->geometry(), QRect(208, 103, 50, 50));
+    EXPECT_EQ(Hilfe->Erklaerung->geometry(), QRect(8, 160, 385, 209));
+    EXPECT_EQ(Hilfe->FertigKnopf->geometry(), QRect(314, 370, 75, 24));
+    EXPECT_EQ(Hilfe->Einleitung->geometry(), QRect(8, 8, 385, 89));
+    EXPECT_EQ(Hilfe->Version->pos(), QPoint(8, 377));
+    EXPECT_EQ(Hilfe->Version->height(), 13);
+    EXPECT_EQ(Hilfe->BeispielRechnung->pos(), QPoint(149, 120));
+    EXPECT_EQ(Hilfe->BeispielErgebnis->pos(), QPoint(229, 120));
 }
 
 TEST_F(HilfeAufbau, BeschriftungenSindSoGrossWieIhrText)
 {
-    for (QLabel* Label : {Hilfe->Label2, Hilfe->Label3, Hilfe->Label9}) {
+    for (QLabel* Label : {Hilfe->BeispielRechnung, Hilfe->BeispielErgebnis, Hilfe->Version}) {
         const QFontMetrics Mass(Label->font());
         const int Textbreite = Mass.horizontalAdvance(Label->text());
         EXPECT_GE(Label->width(), Textbreite) << Label->objectName().toStdString();
         EXPECT_LE(Label->width(), Textbreite + 2) << Label->objectName().toStdString();
     }
-    for (QLabel* Label : {Hilfe->Label2, Hilfe->Label3}) {
+    for (QLabel* Label : {Hilfe->BeispielRechnung, Hilfe->BeispielErgebnis}) {
         const QFontMetrics Mass(Label->font());
         EXPECT_GE(Label->height(), Mass.height()) << Label->objectName().toStdString();
         EXPECT_LE(Label->height(), Mass.height() + 2) << Label->objectName().toStdString();
@@ -142,13 +142,13 @@ TEST_F(HilfeAufbau, BeispielpaarSitztMittigAufSeinenSteinen)
         EXPECT_LE(std::abs(Abstand.x()), 2) << Label->objectName().toStdString();
         EXPECT_LE(std::abs(Abstand.y()), 2) << Label->objectName().toStdString();
     };
-    Pruefe(Hilfe->Label2, Hilfe->Shape1);
-    Pruefe(Hilfe->Label3, Hilfe->Shape2);
+    Pruefe(Hilfe->BeispielRechnung, Hilfe->BeispielRechnungStein);
+    Pruefe(Hilfe->BeispielErgebnis, Hilfe->BeispielErgebnisStein);
 }
 
 TEST_F(HilfeAufbau, SteineSindWeissMitSchwarzemRand)
 {
-    for (QFrame* Stein : {Hilfe->Shape1, Hilfe->Shape2}) {
+    for (QFrame* Stein : {Hilfe->BeispielRechnungStein, Hilfe->BeispielErgebnisStein}) {
         const QImage Bild = Stein->grab().toImage();
         ASSERT_EQ(Bild.size(), QSize(50, 50));
         int Falsch = 0;
@@ -164,11 +164,11 @@ TEST_F(HilfeAufbau, SteineSindWeissMitSchwarzemRand)
 
 TEST_F(HilfeAufbau, BeispieltexteFettUndDurchsichtig)
 {
-    EXPECT_EQ(Hilfe->Label2->text(), "1+1");
-    EXPECT_EQ(Hilfe->Label3->text(), "2");
+    EXPECT_EQ(Hilfe->BeispielRechnung->text(), "1+1");
+    EXPECT_EQ(Hilfe->BeispielErgebnis->text(), "2");
     Zeige();
     const QImage Tafel = Hilfe->grab().toImage();
-    for (QLabel* Label : {Hilfe->Label2, Hilfe->Label3}) {
+    for (QLabel* Label : {Hilfe->BeispielRechnung, Hilfe->BeispielErgebnis}) {
         const std::string Name = Label->objectName().toStdString();
         EXPECT_EQ(Label->font().pixelSize(), 13) << Name;
         EXPECT_TRUE(Label->font().bold()) << Name;
@@ -187,14 +187,14 @@ TEST_F(HilfeAufbau, BeispieltexteFettUndDurchsichtig)
 
 TEST_F(HilfeAufbau, VersionInMarineblauAufDerFlaeche)
 {
-    QLabel* Label9 = Hilfe->Label9;
-    EXPECT_EQ(Label9->text(), QText(Texte::Version));
-    EXPECT_EQ(Label9->font().pixelSize(), 11);
-    EXPECT_FALSE(Label9->font().bold());
-    EXPECT_EQ(Label9->font().family(), Schriftfamilie());
+    QLabel* Version = Hilfe->Version;
+    EXPECT_EQ(Version->text(), QText(Texte::Version));
+    EXPECT_EQ(Version->font().pixelSize(), 11);
+    EXPECT_FALSE(Version->font().bold());
+    EXPECT_EQ(Version->font().family(), Schriftfamilie());
 
     Zeige();
-    const QImage Bild = Label9->grab().toImage();
+    const QImage Bild = Version->grab().toImage();
     EXPECT_EQ(QColor(Bild.pixel(0, 0)), Flaechenfarbe());
     EXPECT_EQ(QColor(Bild.pixel(0, Bild.height() - 1)), Flaechenfarbe());
     // The letters are smoothed: every pixel lies between the face colour
@@ -216,7 +216,7 @@ TEST_F(HilfeAufbau, VersionInMarineblauAufDerFlaeche)
 
 TEST_F(HilfeAufbau, FertigKnopfMitOkGlypheUndHinweis)
 {
-    const QPushButton* Knopf = Hilfe->BitBtn6;
+    const QPushButton* Knopf = Hilfe->FertigKnopf;
     EXPECT_EQ(Knopf->text(), QText(Texte::Fertig));
     EXPECT_EQ(Knopf->toolTip(), QText(Texte::FertigHinweis));
     EXPECT_EQ(Knopf->iconSize(), QSize(16, 16));
@@ -230,18 +230,18 @@ using HilfeTexte = HilfeTest;
 
 TEST_F(HilfeTexte, EinleitungZeileFuerZeile)
 {
-    EXPECT_EQ(Absaetze(Hilfe->Memo2), Einleitung);
+    EXPECT_EQ(Absaetze(Hilfe->Einleitung), EinleitungZeilen);
 }
 
 TEST_F(HilfeTexte, ErklaerungZeileFuerZeile)
 {
-    EXPECT_EQ(Absaetze(Hilfe->Memo1), Erklaerung);
+    EXPECT_EQ(Absaetze(Hilfe->Erklaerung), ErklaerungZeilen);
 }
 
 TEST_F(HilfeTexte, KastenOhneRahmenUndLeisten)
 {
     Zeige();
-    for (QPlainTextEdit* Feld : {Hilfe->Memo1, Hilfe->Memo2}) {
+    for (QPlainTextEdit* Feld : {Hilfe->Erklaerung, Hilfe->Einleitung}) {
         const std::string Name = Feld->objectName().toStdString();
         EXPECT_EQ(Feld->viewport()->size(), Feld->size()) << Name;
         EXPECT_FALSE(Feld->verticalScrollBar()->isVisible()) << Name;
@@ -252,8 +252,8 @@ TEST_F(HilfeTexte, KastenOhneRahmenUndLeisten)
     }
     // The boxes show the panel's face colour: the empty fourth line of the
     // main text, and the room below the introduction.
-    EXPECT_EQ(QColor(Hilfe->Memo1->grab().toImage().pixel(200, 3 * 13 + 6)), Flaechenfarbe());
-    EXPECT_EQ(QColor(Hilfe->Memo2->grab().toImage().pixel(380, 86)), Flaechenfarbe());
+    EXPECT_EQ(QColor(Hilfe->Erklaerung->grab().toImage().pixel(200, 3 * 13 + 6)), Flaechenfarbe());
+    EXPECT_EQ(QColor(Hilfe->Einleitung->grab().toImage().pixel(380, 86)), Flaechenfarbe());
 }
 
 // Where the cursor stands at the end of the text: the last line, in the
@@ -273,7 +273,7 @@ QRect ErsteZeile(const QPlainTextEdit* Feld)
 TEST_F(HilfeTexte, JedeZeileIstImKastenZuSehen)
 {
     Zeige();
-    for (QPlainTextEdit* Feld : {Hilfe->Memo1, Hilfe->Memo2}) {
+    for (QPlainTextEdit* Feld : {Hilfe->Erklaerung, Hilfe->Einleitung}) {
         const std::string Name = Feld->objectName().toStdString();
         const int Hoehe = Feld->viewport()->height();
         const QRect Erste = ErsteZeile(Feld);
@@ -291,38 +291,38 @@ using HilfeBedienung = HilfeTest;
 TEST_F(HilfeBedienung, EinleitungLaesstSichBeschreiben)
 {
     ZeigeAktiv();
-    QPlainTextEdit* Memo2 = Hilfe->Memo2;
-    QTest::mouseClick(Memo2->viewport(), Qt::LeftButton, {}, LetzteZeile(Memo2).center() + QPoint(2, 0));
-    ASSERT_TRUE(Memo2->hasFocus());
+    QPlainTextEdit* Einleitung = Hilfe->Einleitung;
+    QTest::mouseClick(Einleitung->viewport(), Qt::LeftButton, {}, LetzteZeile(Einleitung).center() + QPoint(2, 0));
+    ASSERT_TRUE(Einleitung->hasFocus());
 
-    QTest::keyClicks(Memo2, QStringLiteral("Hallo"));
-    EXPECT_EQ(Memo2->document()->lastBlock().text(), Einleitung.last() + QStringLiteral("Hallo"));
+    QTest::keyClicks(Einleitung, QStringLiteral("Hallo"));
+    EXPECT_EQ(Einleitung->document()->lastBlock().text(), EinleitungZeilen.last() + QStringLiteral("Hallo"));
 
     // Enter starts a new line; more lines than the box holds bring up no scroll bar.
     for (int Zeile = 0; Zeile < 10; ++Zeile)
-        QTest::keyClick(Memo2, Qt::Key_Return);
-    EXPECT_EQ(Memo2->blockCount(), 6 + 10);
-    EXPECT_FALSE(Memo2->verticalScrollBar()->isVisible());
+        QTest::keyClick(Einleitung, Qt::Key_Return);
+    EXPECT_EQ(Einleitung->blockCount(), 6 + 10);
+    EXPECT_FALSE(Einleitung->verticalScrollBar()->isVisible());
 
     // Hiding and showing the panel keeps what was written.
-    const QString Geschrieben = Memo2->toPlainText();
+    const QString Geschrieben = Einleitung->toPlainText();
     Hilfe->hide();
     Hilfe->show();
-    EXPECT_EQ(Memo2->toPlainText(), Geschrieben);
+    EXPECT_EQ(Einleitung->toPlainText(), Geschrieben);
 }
 
 TEST_F(HilfeBedienung, ErklaerungBleibtUnveraendert)
 {
     ZeigeAktiv();
-    QPlainTextEdit* Memo1 = Hilfe->Memo1;
-    QTest::mouseClick(Memo1->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-    ASSERT_TRUE(Memo1->hasFocus());
+    QPlainTextEdit* Erklaerung = Hilfe->Erklaerung;
+    QTest::mouseClick(Erklaerung->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    ASSERT_TRUE(Erklaerung->hasFocus());
 
-    QTest::keyClicks(Memo1, QStringLiteral("Hallo"));
-    QTest::keyClick(Memo1, Qt::Key_Return);
-    QTest::keyClick(Memo1, Qt::Key_Delete);
-    QTest::keyClick(Memo1, Qt::Key_Backspace);
-    EXPECT_EQ(Absaetze(Memo1), Erklaerung);
+    QTest::keyClicks(Erklaerung, QStringLiteral("Hallo"));
+    QTest::keyClick(Erklaerung, Qt::Key_Return);
+    QTest::keyClick(Erklaerung, Qt::Key_Delete);
+    QTest::keyClick(Erklaerung, Qt::Key_Backspace);
+    EXPECT_EQ(Absaetze(Erklaerung), ErklaerungZeilen);
 }
 
 TEST_F(HilfeBedienung, TabUebergehtDieTafel)
@@ -347,8 +347,8 @@ TEST_F(HilfeBedienung, TabUebergehtDieTafel)
 TEST_F(HilfeBedienung, KaestenUndKnopfNehmenDenFokusNurPerKlick)
 {
     ZeigeAktiv();
-    for (QWidget* Control : {static_cast<QWidget*>(Hilfe->Memo1), static_cast<QWidget*>(Hilfe->BitBtn6),
-                             static_cast<QWidget*>(Hilfe->Memo2)}) {
+    for (QWidget* Control : {static_cast<QWidget*>(Hilfe->Erklaerung), static_cast<QWidget*>(Hilfe->FertigKnopf),
+                             static_cast<QWidget*>(Hilfe->Einleitung)}) {
         const std::string Name = Control->objectName().toStdString();
         EXPECT_EQ(Control->focusPolicy(), Qt::ClickFocus) << Name;
         Vorher->setFocus();
@@ -356,8 +356,8 @@ TEST_F(HilfeBedienung, KaestenUndKnopfNehmenDenFokusNurPerKlick)
         QTest::mouseClick(Feld ? Feld->viewport() : Control, Qt::LeftButton, {}, QPoint(10, 10));
         EXPECT_TRUE(Control->hasFocus()) << Name;
     }
-    for (QWidget* Control : {static_cast<QWidget*>(Hilfe), static_cast<QWidget*>(Hilfe->Shape1),
-                             static_cast<QWidget*>(Hilfe->Label2), static_cast<QWidget*>(Hilfe->Label9)})
+    for (QWidget* Control : {static_cast<QWidget*>(Hilfe), static_cast<QWidget*>(Hilfe->BeispielRechnungStein),
+                             static_cast<QWidget*>(Hilfe->BeispielRechnung), static_cast<QWidget*>(Hilfe->Version)})
         EXPECT_EQ(Control->focusPolicy(), Qt::NoFocus) << Control->objectName().toStdString();
 }
 

@@ -41,7 +41,7 @@ void SchreibeDatei(const QString& Name, const std::vector<std::uint8_t>& Inhalt)
 
 class Hintergrundbild : public FensterTest {
 protected:
-    void WaehleBild(int Index) { QTest::mouseClick(Form1->Bildwahl->Knopf(Index), Qt::LeftButton); }
+    void WaehleBild(int Index) { QTest::mouseClick(Form1->Hintergrund->Knopf(Index), Qt::LeftButton); }
 
     // Every cell without a tile equals the background there; where the
     // background does not reach, the board is grey.
@@ -97,10 +97,10 @@ TEST_F(Hintergrundbild, OhneDateienDieEingebautenBilder)
 TEST_F(Hintergrundbild, EingebautesBildWirdNurEinmalDekodiert)
 {
     NeuesSpiel();
-    const qint64 Erstes = Form1->Image1->Bild().cacheKey();
+    const qint64 Erstes = Form1->EingebautesBild1->Bild().cacheKey();
     NeuesSpiel();
-    EXPECT_EQ(Form1->Image1->Bild().cacheKey(), Erstes);
-    EXPECT_FALSE(Form1->Image2->HatBild());
+    EXPECT_EQ(Form1->EingebautesBild1->Bild().cacheKey(), Erstes);
+    EXPECT_FALSE(Form1->EingebautesBild2->HatBild());
 }
 
 TEST_F(Hintergrundbild, GrosseDateiZeigtIhrEckstueck)

@@ -89,7 +89,7 @@ TEST_F(Hochaufloesend, GeraeumteZelleZeigtDenGeglaettetenHintergrund)
     EXPECT_NE(Erwartet.copy(Geraetezelle(1, 1)), Hintergrund().scaled(800, 800).copy(Geraetezelle(1, 1)));
 
     // Another picture is scaled anew.
-    QTest::mouseClick(Form1->Bildwahl->Knopf(2), Qt::LeftButton);
+    QTest::mouseClick(Form1->Hintergrund->Knopf(2), Qt::LeftButton);
     NeuesSpiel();
     EXPECT_EQ(Brettbild().copy(Geraetezelle(1, 1)), GeglaetteterHintergrund().copy(Geraetezelle(1, 1)));
     EXPECT_NE(GeglaetteterHintergrund().copy(Geraetezelle(1, 1)), Erwartet.copy(Geraetezelle(1, 1)));

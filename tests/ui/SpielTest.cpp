@@ -26,7 +26,7 @@ TEST_F(Spiel, NeuesSpielRaeumtAufUndZeigtDasBrett)
     EXPECT_FALSE(Form1->Bravo->isVisible());
     EXPECT_EQ(Form1->Geloest->text(), test::Fortschritt(0));
     EXPECT_TRUE(Form1->History->toPlainText().isEmpty());
-    EXPECT_EQ(Form1->PageControl1->currentWidget(), Form1->Einstellungen);
+    EXPECT_EQ(Form1->Seiten->currentWidget(), Form1->Einstellungen);
     EXPECT_EQ(Brettbild().size(), QSize(400, 400));
 
     std::set<std::string> Ergebnisse;
@@ -107,11 +107,11 @@ TEST_F(Spiel, HilfeDecktDasBrettAbOhneDasSpielZuAendern)
     KlickeZelle(Stein->Spalte, Stein->Zeile);
     const QImage Vorher = Brettbild();
 
-    Klicke(Form1->BitBtn5);
+    Klicke(Form1->HilfeKnopf);
     EXPECT_TRUE(Form1->Hilfe->isVisible());
     KlickeZelle(Stein->Spalte, Stein->Zeile); // lands on the panel
     EXPECT_TRUE(Stand().IstAusgewaehlt(Stein->Spalte, Stein->Zeile));
-    Klicke(Form1->BitBtn5);
+    Klicke(Form1->HilfeKnopf);
     EXPECT_FALSE(Form1->Hilfe->isVisible());
     EXPECT_TRUE(Stand().IstAusgewaehlt(Stein->Spalte, Stein->Zeile));
     EXPECT_EQ(Brettbild(), Vorher);
@@ -122,10 +122,10 @@ TEST_F(Spiel, EinstellungenWirkenErstBeimNaechstenSpiel)
     NeuesSpiel();
     const QImage Vorher = Brettbild();
     const TAufgabenliste Aufgaben = Stand().Aufgaben;
-    QTest::mouseClick(Form1->Zahlenbereich->Knopf(3), Qt::LeftButton);
-    QTest::mouseClick(Form1->Bildwahl->Knopf(2), Qt::LeftButton);
-    QTest::mouseClick(Form1->Rechenart->Knopf(4), Qt::LeftButton);
-    ASSERT_EQ(Form1->Zahlenbereich->ItemIndex(), 3);
+    QTest::mouseClick(Form1->Zahlen->Knopf(3), Qt::LeftButton);
+    QTest::mouseClick(Form1->Hintergrund->Knopf(2), Qt::LeftButton);
+    QTest::mouseClick(Form1->Rechenarten->Knopf(4), Qt::LeftButton);
+    ASSERT_EQ(Form1->Zahlen->ItemIndex(), 3);
     EXPECT_EQ(Brettbild(), Vorher);
     EXPECT_EQ(Stand().Aufgaben, Aufgaben);
 
@@ -142,7 +142,7 @@ TEST_F(Spiel, FormwechselMittenImSpielGiltSofort)
     // free there, and (4, 4) is no position at all.
     KlickeZelle(3, 4);
     EXPECT_FALSE(Stand().HatAuswahl());
-    QTest::mouseClick(Form1->Maske->Knopf(2), Qt::LeftButton);
+    QTest::mouseClick(Form1->Form->Knopf(2), Qt::LeftButton);
     KlickeZelle(4, 4);
     EXPECT_FALSE(Stand().HatAuswahl());
     KlickeZelle(3, 4);
@@ -171,7 +171,7 @@ TEST_F(Spiel, EndeSchliesstMittenImSpiel)
 {
     NeuesSpiel();
     KlickeZelle(1, 5);
-    Klicke(Form1->BitBtn2);
+    Klicke(Form1->EndeKnopf);
     EXPECT_FALSE(Form1->isVisible());
     EXPECT_TRUE(Meldungen.isEmpty());
 }

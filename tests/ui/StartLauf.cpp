@@ -49,7 +49,7 @@ int kalumbo::test::StartLauf(int argc, char** argv)
     kalumbo::TForm1 Form1(std::make_unique<kalumbo::TSaatZufall>(1));
     kalumbo::WaehleStartitems(Start.Wahl, Form1);
     Form1.show();
-    std::printf("Items: %d %d %d %d\n", Form1.Zahlenbereich->ItemIndex(), Form1.Rechenart->ItemIndex(),
-                Form1.Maske->ItemIndex(), Form1.Bildwahl->ItemIndex());
+    std::printf("Items: %d %d %d %d\n", Form1.Zahlen->ItemIndex(), Form1.Rechenarten->ItemIndex(),
+                Form1.Form->ItemIndex(), Form1.Hintergrund->ItemIndex());
     return 0;
 }

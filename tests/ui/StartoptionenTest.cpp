@@ -33,7 +33,7 @@ class Startoption : public FensterTest, public testing::WithParamInterface<TWahl
 TEST_P(Startoption, WaehltSeinItemUndLaesstDieAnderenGruppen)
 {
     const TWahl& Wahl = GetParam();
-    TRadioGruppe* const Gruppen[] = {Form1->Zahlenbereich, Form1->Rechenart, Form1->Maske, Form1->Bildwahl};
+    TRadioGruppe* const Gruppen[] = {Form1->Zahlen, Form1->Rechenarten, Form1->Form, Form1->Hintergrund};
     std::vector<int> Vorher;
     for (const TRadioGruppe* Gruppe : Gruppen)
         Vorher.push_back(Gruppe->ItemIndex());
@@ -57,25 +57,25 @@ TEST_P(Startoption, WaehltSeinItemUndLaesstDieAnderenGruppen)
 
 INSTANTIATE_TEST_SUITE_P(
     JedesItem, Startoption,
-    testing::Values(TWahl{"--zahlen", "30", &TForm1::Zahlenbereich, 0, "30"},
-                    TWahl{"--zahlen", "50", &TForm1::Zahlenbereich, 1, "50"},
-                    TWahl{"--zahlen", "100", &TForm1::Zahlenbereich, 2, "100"},
-                    TWahl{"--zahlen", "1000", &TForm1::Zahlenbereich, 3, "1000"},
-                    TWahl{"--rechenarten", "plus", &TForm1::Rechenart, 0, "plus"},
-                    TWahl{"--rechenarten", "minus", &TForm1::Rechenart, 1, "minus"},
-                    TWahl{"--rechenarten", "plus-minus", &TForm1::Rechenart, 2, "beide"},
-                    TWahl{"--rechenarten", "alle", &TForm1::Rechenart, 3, "alle"},
-                    TWahl{"--rechenarten", "mal", &TForm1::Rechenart, 4, "mal"},
-                    TWahl{"--rechenarten", "durch", &TForm1::Rechenart, 5, "durch"},
-                    TWahl{"--rechenarten", "mal-durch", &TForm1::Rechenart, 6, "beide"},
-                    TWahl{"--form", "innen", &TForm1::Maske, 0, "innen"},
-                    TWahl{"--form", "A", &TForm1::Maske, 1, "A"},
-                    TWahl{"--form", "außen", &TForm1::Maske, 2, "außen"},
-                    TWahl{"--form", "S", &TForm1::Maske, 3, "S"},
-                    TWahl{"--hintergrund", "1", &TForm1::Bildwahl, 0, "Bild1"},
-                    TWahl{"--hintergrund", "2", &TForm1::Bildwahl, 1, "Bild2"},
-                    TWahl{"--hintergrund", "3", &TForm1::Bildwahl, 2, "Bild3"},
-                    TWahl{"--hintergrund", "4", &TForm1::Bildwahl, 3, "Bild4"}));
+    testing::Values(TWahl{"--zahlen", "30", &TForm1::Zahlen, 0, "30"},
+                    TWahl{"--zahlen", "50", &TForm1::Zahlen, 1, "50"},
+                    TWahl{"--zahlen", "100", &TForm1::Zahlen, 2, "100"},
+                    TWahl{"--zahlen", "1000", &TForm1::Zahlen, 3, "1000"},
+                    TWahl{"--rechenarten", "plus", &TForm1::Rechenarten, 0, "plus"},
+                    TWahl{"--rechenarten", "minus", &TForm1::Rechenarten, 1, "minus"},
+                    TWahl{"--rechenarten", "plus-minus", &TForm1::Rechenarten, 2, "beide"},
+                    TWahl{"--rechenarten", "alle", &TForm1::Rechenarten, 3, "alle"},
+                    TWahl{"--rechenarten", "mal", &TForm1::Rechenarten, 4, "mal"},
+                    TWahl{"--rechenarten", "durch", &TForm1::Rechenarten, 5, "durch"},
+                    TWahl{"--rechenarten", "mal-durch", &TForm1::Rechenarten, 6, "beide"},
+                    TWahl{"--form", "innen", &TForm1::Form, 0, "innen"},
+                    TWahl{"--form", "A", &TForm1::Form, 1, "A"},
+                    TWahl{"--form", "außen", &TForm1::Form, 2, "außen"},
+                    TWahl{"--form", "S", &TForm1::Form, 3, "S"},
+                    TWahl{"--hintergrund", "1", &TForm1::Hintergrund, 0, "Bild1"},
+                    TWahl{"--hintergrund", "2", &TForm1::Hintergrund, 1, "Bild2"},
+                    TWahl{"--hintergrund", "3", &TForm1::Hintergrund, 2, "Bild3"},
+                    TWahl{"--hintergrund", "4", &TForm1::Hintergrund, 3, "Bild4"}));
 
 // A start of its own process, as from a menu entry: what it printed, what
 // its message box said, and how it ended.

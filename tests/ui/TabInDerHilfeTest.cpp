@@ -17,7 +17,7 @@ TEST_F(TabInDerHilfe, VerlaesstDieTextkaesten)
 {
     Form1->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1.get()));
-    for (QPlainTextEdit* Feld : {Form1->Hilfe->Memo2, Form1->Hilfe->Memo1}) {
+    for (QPlainTextEdit* Feld : {Form1->Hilfe->Einleitung, Form1->Hilfe->Erklaerung}) {
         const std::string Name = Feld->objectName().toStdString();
         QTest::mouseClick(Feld->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
         ASSERT_TRUE(Feld->hasFocus()) << Name;

@@ -36,7 +36,7 @@ protected:
     {
         if (Brett()->hasFocus())
             Taste(Qt::Key_Backtab, Qt::ShiftModifier);
-        ASSERT_EQ(QApplication::focusWidget(), Form1->BitBtn1);
+        ASSERT_EQ(QApplication::focusWidget(), Form1->NeuesSpielKnopf);
         Taste(Qt::Key_Space);
         Taste(Qt::Key_Tab);
         ASSERT_TRUE(Brett()->hasFocus());
@@ -67,7 +67,7 @@ protected:
 // Space or Enter; each new game starts the cursor on its first free tile.
 TEST_F(Tastatur, GanzesSpielNurMitTasten)
 {
-    Form1->BitBtn1->setFocus(Qt::TabFocusReason);
+    Form1->NeuesSpielKnopf->setFocus(Qt::TabFocusReason);
     for (int Versuch = 0; Versuch < 20 && Stand().AnzahlGeloest < AnzahlPaare; ++Versuch) {
         NeuesSpielMitTasten();
         ASSERT_EQ(Stand().AnzahlGeloest, 0);
@@ -96,7 +96,7 @@ TEST_F(Tastatur, RahmenNurAufDemBildschirm)
 {
     NeuesSpielMitPaaren();
     const QImage Vorher = Brettbild32();
-    Form1->BitBtn1->setFocus(Qt::TabFocusReason);
+    Form1->NeuesSpielKnopf->setFocus(Qt::TabFocusReason);
     Taste(Qt::Key_Tab);
     ASSERT_TRUE(Brett()->ZeigtZeiger());
 
@@ -139,7 +139,7 @@ TEST_F(Tastatur, RahmenNurAufDemBildschirm)
 TEST_F(Tastatur, HilfeUeberDemBrettNimmtEnter)
 {
     NeuesSpielMitPaaren();
-    Form1->BitBtn1->setFocus(Qt::TabFocusReason);
+    Form1->NeuesSpielKnopf->setFocus(Qt::TabFocusReason);
     Taste(Qt::Key_Tab);
     Form1->Hilfe->show();
     Taste(Qt::Key_Return);

@@ -20,13 +20,13 @@ int kalumbo::test::ZugangLauf(int argc, char** argv)
     kalumbo::TAnwendung Anwendung(argc, argv);
     kalumbo::TForm1 Form1(std::make_unique<kalumbo::TSaatZufall>(TestSaat()));
     Form1.show();
-    const int Form = FormAusMaske(Form1.Maske->ItemIndex());
+    const int Form = FormFuerItem(Form1.Form->ItemIndex());
     for (int Versuch = 0; Versuch < 100; ++Versuch) {
-        Form1.BitBtn1->click();
+        Form1.NeuesSpielKnopf->click();
         if (FreiesPaar(Form1.Spielstand().Felder, Form))
             break;
     }
-    Form1.BitBtn1->setFocus(Qt::OtherFocusReason);
+    Form1.NeuesSpielKnopf->setFocus(Qt::OtherFocusReason);
     const TSpielstand& Stand = Form1.Spielstand();
     for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
         for (int Spalte = 1; Spalte <= Spalten; ++Spalte) {

@@ -74,8 +74,8 @@ TEST_F(Zugang, PaarMitTastenAendertZellen)
     const QString Erster = QString::fromStdString(Stand().Steintext(Paar->first.Spalte, Paar->first.Zeile));
     const QString Zweiter = QString::fromStdString(Stand().Steintext(Paar->second.Spalte, Paar->second.Zeile));
 
-    Form1->BitBtn1->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(Form1->BitBtn1, Qt::Key_Tab);
+    Form1->NeuesSpielKnopf->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Form1->NeuesSpielKnopf, Qt::Key_Tab);
     ASSERT_TRUE(Form1->Spielbrett->hasFocus());
     const TZelle Start = Form1->Spielbrett->Zeigerzelle();
     EXPECT_EQ(Brett()->focusChild(), Zelle(Start));

@@ -34,8 +34,8 @@ describe('"Ende" aus Versehen', () => {
   before(async () => {
     browser = await starteBrowser();
     ({ seite } = await browser.oeffne());
-    await seite.check('input[name=Maske][value="2"]');
-    await seite.check('input[name=Zahlenbereich][value="0"]');
+    await seite.check('input[name=Form][value="2"]');
+    await seite.check('input[name=Zahlen][value="0"]');
     await seite.evaluate((farbe) => {
       const wahl = document.getElementById('FarbwahlNormal');
       wahl.value = farbe;
@@ -43,7 +43,7 @@ describe('"Ende" aus Versehen', () => {
     }, GRUEN);
     for (let saat = 1; ; ++saat) {
       await seite.evaluate((saat) => Spiel.saeeFest(saat), saat);
-      await seite.click('#BitBtn1');
+      await seite.click('#NeuesSpielKnopf');
       if (freiesPaar(await zustand(seite)))
         break;
     }
@@ -61,7 +61,7 @@ describe('"Ende" aus Versehen', () => {
     assert.notDeepEqual(vorher.stand.auswahl, [0, 0]);
     assert.ok(vorher.brett.includes(String(rgb(GRUEN))));
 
-    await seite.click('#BitBtn2');
+    await seite.click('#EndeKnopf');
     assert.ok(await seite.isVisible('#Abschied'));
     assert.ok(!(await seite.isVisible('#Spielbrett')));
     const abschied = await seite.textContent('#Abschied');

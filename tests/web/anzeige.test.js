@@ -38,7 +38,7 @@ describe('Klein, mit zwei Gerätepixeln je Pixel', { skip: kannNicht('pixelverha
     browser = await starteBrowser({ viewport: { width: 360, height: 300 }, deviceScaleFactor: 2, hasTouch: true });
     ({ seite } = await browser.oeffne());
     await seite.evaluate(() => Spiel.saeeFest(7));
-    await seite.tap('#BitBtn1');
+    await seite.tap('#NeuesSpielKnopf');
   });
   after(() => browser.schliesse());
 
@@ -82,7 +82,7 @@ describe('Groß, und nach einer Größenänderung', () => {
   before(async () => {
     browser = await starteBrowser({ viewport: { width: 1400, height: 800 } });
     ({ seite } = await browser.oeffne());
-    await seite.click('#BitBtn1');
+    await seite.click('#NeuesSpielKnopf');
   });
   after(() => browser.schliesse());
 

@@ -40,13 +40,13 @@ for (const { name, breite, hoehe, telefon, pruefung } of GROESSEN) {
 
     test('im Spiel: ein Paar gelöst, ein Stein gewählt, die Seite "Spiel" mit dem Verlauf, der Zeiger der Tastatur auf dem Brett', async () => {
       await seite.evaluate(() => Spiel.saeeFest(1));
-      await seite.click('#BitBtn1');
+      await seite.click('#NeuesSpielKnopf');
       for (const zelle of freiesPaar(await zustand(seite)))
         await druecke(seite, zelle);
       const stand = await zustand(seite);
       await druecke(seite, steine(stand).find(([spalte, zeile]) => stand.felder[spalte - 1][zeile - 1].frei));
       await seite.click('#ReiterSpiel');
-      await seite.focus('#BitBtn1');
+      await seite.focus('#NeuesSpielKnopf');
       await seite.keyboard.press('Tab');
       assert.equal((await zustand(seite)).geloest, 1);
       assert.ok(await seite.isVisible('#History'));
@@ -67,7 +67,7 @@ for (const { name, breite, hoehe, telefon, pruefung } of GROESSEN) {
     });
 
     test('beim Abschied nach "Ende"', async () => {
-      await seite.click('#BitBtn2');
+      await seite.click('#EndeKnopf');
       await seite.waitForSelector('#Abschied');
       assert.deepEqual(await verstoesse(seite, pruefung), []);
     });

@@ -19,7 +19,7 @@ const aehnlich = (farbe, soll) => farbe.every((wert, i) => Math.abs(wert - soll[
 async function neuesSpielMitPaar(seite) {
   for (let saat = 1; ; ++saat) {
     await seite.evaluate((saat) => Spiel.saeeFest(saat), saat);
-    await seite.click('#BitBtn1');
+    await seite.click('#NeuesSpielKnopf');
     const stand = await zustand(seite);
     if (freiesPaar(stand))
       return stand;
@@ -65,7 +65,7 @@ describe('Ein langsamer Server', { skip: OHNE_ZURUECKHALTEN }, () => {
     gibFrei();
     // Until the board shows the picture's pixel at (10, 10) of cell (1, 1).
     await seite.waitForFunction(() => {
-      const bild = document.getElementById('Image1');
+      const bild = document.getElementById('EingebautesBild1');
       const brett = document.getElementById('Spielbrett');
       if (!bild.complete || bild.naturalWidth === 0)
         return false;
@@ -81,7 +81,7 @@ describe('Ein langsamer Server', { skip: OHNE_ZURUECKHALTEN }, () => {
     const bildpunkte = await seite.evaluate((stellen) => {
       const probe = document.createElement('canvas').getContext('2d', { willReadFrequently: true });
       return stellen.map(([x, y]) => {
-        probe.drawImage(document.getElementById('Image1'), x, y, 1, 1, 0, 0, 1, 1);
+        probe.drawImage(document.getElementById('EingebautesBild1'), x, y, 1, 1, 0, 0, 1, 1);
         return [...probe.getImageData(0, 0, 1, 1).data.slice(0, 3)];
       });
     }, paar.map(([spalte, zeile]) => [50 * (spalte - 1) + 20, 50 * (zeile - 1) + 20]));
@@ -111,8 +111,8 @@ describe('Ein Bild, das nicht zu lesen ist', () => {
     const { seite } = besuch;
     const alt = await neuesSpielMitPaar(seite);
     await druecke(seite, freiesPaar(alt)[0]);
-    await seite.check('input[name=Bildwahl][value="1"]');
-    await seite.click('#BitBtn1');
+    await seite.check('input[name=Hintergrund][value="1"]');
+    await seite.click('#NeuesSpielKnopf');
     await seite.waitForSelector('#Meldung');
     assert.equal(await seite.textContent('#MeldungText'), `${fuelle(Texte.KeinLesbaresBild, 'bilder/Bild2.jpg')}.`);
     await seite.click('#MeldungOk');

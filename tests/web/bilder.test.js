@@ -44,7 +44,7 @@ const lasseFallen = (seite, inhalt, name) => seite.evaluate(({ inhalt, name }) =
 // Drops a file while the item of that index is chosen, and waits until
 // the item has taken it or a message has come.
 async function uebergib(seite, index, inhalt, name) {
-  await seite.check(`input[name=Bildwahl][value="${index}"]`);
+  await seite.check(`input[name=Hintergrund][value="${index}"]`);
   await seite.evaluate((index) => { window.bildVorher = Bilder.fuerItem(index); }, index);
   await lasseFallen(seite, [...inhalt], name);
   await seite.waitForFunction((index) => Bilder.fuerItem(index) !== window.bildVorher || Meldung.istOffen(), index);
@@ -80,10 +80,10 @@ function abweichungen({ breite, hoehe, rgb }, zeilen = hoehe) {
 }
 
 async function neuesSpielMitFreiemPaar(seite, bild) {
-  await seite.check(`input[name=Bildwahl][value="${bild}"]`);
+  await seite.check(`input[name=Hintergrund][value="${bild}"]`);
   // A deal may leave no pair free from the start.
   for (;;) {
-    await seite.click('#BitBtn1');
+    await seite.click('#NeuesSpielKnopf');
     const stand = await zustand(seite);
     if (freiesPaar(stand))
       return stand;
@@ -93,8 +93,8 @@ async function neuesSpielMitFreiemPaar(seite, bild) {
 const aehnlich = (farbe, soll) => farbe.every((wert, i) => Math.abs(wert - soll[i]) <= 8);
 
 async function neuesSpielMit(seite, bild) {
-  await seite.check(`input[name=Bildwahl][value="${bild}"]`);
-  await seite.click('#BitBtn1');
+  await seite.check(`input[name=Hintergrund][value="${bild}"]`);
+  await seite.click('#NeuesSpielKnopf');
   return bildschirm(seite);
 }
 
@@ -184,32 +184,32 @@ describe('Eigene Bilder', () => {
 
   test('langes Drücken mit dem Finger auf "Bild3" öffnet die Dateiwahl', async () => {
     const inhalt = Buffer.from(await jpeg(seite, 100, 100, ROT));
-    const eintrag = await seite.locator('#Bildwahl label').nth(2).boundingBox();
+    const eintrag = await seite.locator('#Hintergrund label').nth(2).boundingBox();
     const finger = await browser.kontext.newCDPSession(seite);
     const stelle = { x: eintrag.x + eintrag.width / 2, y: eintrag.y + eintrag.height / 2 };
     const dateiwahlOffen = seite.waitForEvent('filechooser');
     await finger.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [stelle] });
-    await seite.waitForSelector('#Bildwahl label.gehalten');
+    await seite.waitForSelector('#Hintergrund label.gehalten');
     await finger.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
     const dateiwahl = await dateiwahlOffen;
     await dateiwahl.setFiles({ name: 'rot.jpg', mimeType: 'image/jpeg', buffer: inhalt });
     await seite.waitForFunction(() => Bilder.hatEigenes(2));
-    assert.ok(await seite.isChecked('input[name=Bildwahl][value="2"]'));
-    await seite.click('#BitBtn1');
+    assert.ok(await seite.isChecked('input[name=Hintergrund][value="2"]'));
+    await seite.click('#NeuesSpielKnopf');
     assert.ok(aehnlich((await bildschirm(seite)).amBrett([1, 1], 10, 10), ROT));
   });
 
   test('das Kontextmenü eines Eintrags öffnet die Dateiwahl ebenso', async () => {
     const [dateiwahl] = await Promise.all([
       seite.waitForEvent('filechooser'),
-      seite.click('#Bildwahl label:nth-child(4)', { button: 'right' }),
+      seite.click('#Hintergrund label:nth-child(4)', { button: 'right' }),
     ]);
     await dateiwahl.setFiles({ name: 'notiz.jpg', mimeType: 'image/jpeg', buffer: Buffer.from('kein Bild') });
     await seite.waitForSelector('#Meldung', { state: 'visible' });
     assert.equal(await seite.textContent('#MeldungText'), `${unlesbar('notiz.jpg', 53)}.`);
     await seite.keyboard.press('Escape');
     assert.ok(!(await seite.isVisible('#Meldung')));
-    assert.ok(await seite.isChecked('input[name=Bildwahl][value="3"]'));
+    assert.ok(await seite.isChecked('input[name=Hintergrund][value="3"]'));
     assert.equal(await seite.evaluate(() => Bilder.hatEigenes(3)), false);
   });
 });

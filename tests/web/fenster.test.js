@@ -29,14 +29,14 @@ for (const weg of ['datei', 'server']) {
       assert.equal(await seite.title(), Texte.Titel);
       assert.deepEqual(await lage(seite, 'Spielbrett'), [8, 8, 400, 400]);
       assert.deepEqual(await lage(seite, 'Hilfe'), [8, 8, 400, 400]);
-      assert.deepEqual(await lage(seite, 'BitBtn5'), [424, 8, 57, 25]);
-      assert.deepEqual(await lage(seite, 'BitBtn2'), [488, 8, 57, 25]);
-      assert.deepEqual(await lage(seite, 'BitBtn1'), [424, 40, 121, 25]);
-      assert.deepEqual(await lage(seite, 'PageControl1'), [424, 72, 121, 337]);
-      assert.deepEqual(await lage(seite, 'BitBtn4'), [434, 383, 97, 20]);
+      assert.deepEqual(await lage(seite, 'HilfeKnopf'), [424, 8, 57, 25]);
+      assert.deepEqual(await lage(seite, 'EndeKnopf'), [488, 8, 57, 25]);
+      assert.deepEqual(await lage(seite, 'NeuesSpielKnopf'), [424, 40, 121, 25]);
+      assert.deepEqual(await lage(seite, 'Seiten'), [424, 72, 121, 337]);
+      assert.deepEqual(await lage(seite, 'FarbeAusgewaehltKnopf'), [434, 383, 97, 20]);
       // On the help panel, counted from its outer corner as on the desktop,
       // not from inside its edge.
-      for (const [id, stelle] of [['Memo2', [8, 8, 385, 89]], ['Shape1', [136, 103, 50, 50]], ['Memo1', [8, 160, 385, 209]], ['BitBtn6', [314, 370, 75, 24]]])
+      for (const [id, stelle] of [['Einleitung', [8, 8, 385, 89]], ['BeispielRechnungStein', [136, 103, 50, 50]], ['Erklaerung', [8, 160, 385, 209]], ['FertigKnopf', [314, 370, 75, 24]]])
         assert.deepEqual(await lage(seite, id), [8 + stelle[0], 8 + stelle[1], stelle[2], stelle[3]], id);
     });
 
@@ -47,14 +47,14 @@ for (const weg of ['datei', 'server']) {
       assert.ok(!(await seite.isVisible('#Bravo')));
       const gewaehlt = await seite.$$eval('input[type=radio]:checked', (knoepfe) =>
         knoepfe.map((knopf) => `${knopf.name}=${knopf.parentElement.textContent}`));
-      assert.deepEqual(gewaehlt, [`Zahlenbereich=${Texte.ZahlenbereichEintraege[1]}`, `Rechenart=${Texte.RechenartEintraege[2]}`,
-        `Maske=${Texte.MaskeEintraege[0]}`, `Bildwahl=${Texte.BildwahlEintraege[0]}`]);
+      assert.deepEqual(gewaehlt, [`Zahlen=${Texte.ZahlenEintraege[1]}`, `Rechenarten=${Texte.RechenartenEintraege[2]}`,
+        `Form=${Texte.FormEintraege[0]}`, `Hintergrund=${Texte.HintergrundEintraege[0]}`]);
       assert.equal(await seite.textContent('#Geloest'), Texte.GeloestAmStart);
       assert.equal(steine(await zustand(seite)).length, 0);
     });
 
     test('Hinweise als Tooltips, Alt-Tasten an ihren unterstrichenen Buchstaben', async () => {
-      const hinweise = await seite.$$eval('#BitBtn1, #BitBtn2, #BitBtn3, #BitBtn4, #BitBtn5, #BitBtn6, .radiogruppe',
+      const hinweise = await seite.$$eval('#NeuesSpielKnopf, #EndeKnopf, #FarbeNormalKnopf, #FarbeAusgewaehltKnopf, #HilfeKnopf, #FertigKnopf, .radiogruppe',
         (teile) => teile.map((teil) => teil.title));
       assert.ok(hinweise.every((hinweis) => hinweis.length > 10), hinweise.join(' | '));
       const tasten = await seite.$$eval('[aria-keyshortcuts]', (teile) =>
@@ -63,11 +63,11 @@ for (const weg of ['datei', 'server']) {
     });
 
     test('jede Zeile der Hilfetexte steht ganz in ihrem Kasten', async () => {
-      for (const id of ['Memo1', 'Memo2']) {
+      for (const id of ['Erklaerung', 'Einleitung']) {
         const [hoehe, sichtbar] = await seite.$eval(`#${id}`, (feld) => [feld.scrollHeight, feld.clientHeight]);
         assert.ok(hoehe <= sichtbar, `${id}: ${hoehe} > ${sichtbar}`);
       }
-      const zeilen = (await seite.inputValue('#Memo1')).split('\n');
+      const zeilen = (await seite.inputValue('#Erklaerung')).split('\n');
       assert.equal(zeilen.length, 16);
       assert.match(zeilen.slice(10, 14).join(''), /auf das Spielfeld ziehen/);
     });
@@ -107,14 +107,14 @@ describe('Hilfe, Tasten und Ende', () => {
     }
     // The board, covered by the help, is no stop; the header of the page in
     // front is, since in a browser Control+Tab belongs to the browser.
-    assert.deepEqual(besucht, ['BitBtn1', 'ReiterEinstellungen', 'Zahlenbereich', 'Rechenart', 'Maske', 'Bildwahl',
-      'BitBtn3', 'BitBtn4', 'BitBtn2', 'BitBtn5']);
+    assert.deepEqual(besucht, ['NeuesSpielKnopf', 'ReiterEinstellungen', 'Zahlen', 'Rechenarten', 'Form', 'Hintergrund',
+      'FarbeNormalKnopf', 'FarbeAusgewaehltKnopf', 'EndeKnopf', 'HilfeKnopf']);
   });
 
   test('"Fertig" und "Hilfe" blenden die Hilfe aus und ein', async () => {
-    await seite.click('#BitBtn6');
+    await seite.click('#FertigKnopf');
     assert.ok(!(await seite.isVisible('#Hilfe')));
-    await seite.click('#BitBtn5');
+    await seite.click('#HilfeKnopf');
     assert.ok(await seite.isVisible('#Hilfe'));
   });
 
@@ -124,7 +124,7 @@ describe('Hilfe, Tasten und Ende', () => {
     assert.ok(await seite.isVisible('#Spiel'));
     assert.ok(await seite.isVisible('#Hilfe'), 'Eingabe auf einem Knopf drückte auch "Fertig"');
     await seite.click('#ReiterEinstellungen');
-    await seite.focus('input[name=Maske][value="1"]');
+    await seite.focus('input[name=Form][value="1"]');
     await seite.keyboard.press('Enter');
     assert.ok(!(await seite.isVisible('#Hilfe')));
   });
@@ -137,7 +137,7 @@ describe('Hilfe, Tasten und Ende', () => {
       new MutationObserver(() => window.__meldungen.push(text.textContent))
         .observe(text, { childList: true, characterData: true, subtree: true });
     });
-    await lasseFallen(seite, '#PageControl1', 'daneben.jpg');
+    await lasseFallen(seite, '#Seiten', 'daneben.jpg');
     await lasseFallen(seite, '#Spielbrett', 'drauf.jpg');
     await seite.waitForSelector('#Meldung');
     const gezeigt = await seite.evaluate(() => window.__meldungen);

@@ -10,7 +10,7 @@ const assert = require('node:assert/strict');
 const { starteBrowser } = require('./hilfen/browser');
 const { zustand, steine } = require('./hilfen/spiel');
 
-// The chosen item of each group, with its caption: "Maske=2:außen".
+// The chosen item of each group, with its caption: "Form=2:außen".
 const gewaehlt = (seite) => seite.evaluate(() =>
   [...document.querySelectorAll('input[type=radio]:checked')].map((knopf) =>
     `${knopf.name}=${knopf.value}:${knopf.parentElement.textContent}`));
@@ -24,7 +24,7 @@ async function nachNeuemLaden(seite, ausloeser) {
 }
 
 const LINK = '#zahlen=30&rechenarten=plus&form=au%C3%9Fen&hintergrund=Bild4';
-const AUS_DEM_LINK = ['Zahlenbereich=0:30', 'Rechenart=0:plus', 'Maske=2:außen', 'Bildwahl=3:Bild4'];
+const AUS_DEM_LINK = ['Zahlen=0:30', 'Rechenarten=0:plus', 'Form=2:außen', 'Hintergrund=3:Bild4'];
 
 for (const weg of ['datei', 'server']) {
   describe(`Ein Klassenlink mit allen vier Einstellungen (${weg === 'datei' ? 'file://' : 'Webserver'})`, () => {
@@ -43,7 +43,7 @@ for (const weg of ['datei', 'server']) {
     });
 
     test('das Spiel rechnet mit ihnen: nur Plusaufgaben bis 30', async () => {
-      await seite.click('#BitBtn1');
+      await seite.click('#NeuesSpielKnopf');
       const { aufgaben } = await zustand(seite);
       assert.equal(aufgaben.length, 18);
       for (const [rechnung, ergebnis] of aufgaben) {
@@ -53,13 +53,13 @@ for (const weg of ['datei', 'server']) {
     });
 
     test('"Noch einmal spielen" und ein Neuladen beginnen wieder mit dem Link', async () => {
-      await seite.check('input[name="Zahlenbereich"][value="3"]');
-      await seite.check('input[name="Maske"][value="0"]');
-      await seite.click('#BitBtn2');
+      await seite.check('input[name="Zahlen"][value="3"]');
+      await seite.check('input[name="Form"][value="0"]');
+      await seite.click('#EndeKnopf');
       await nachNeuemLaden(seite, () => seite.click('#NochEinmal'));
       assert.deepEqual(await gewaehlt(seite), AUS_DEM_LINK);
 
-      await seite.check('input[name="Rechenart"][value="5"]');
+      await seite.check('input[name="Rechenarten"][value="5"]');
       await nachNeuemLaden(seite, () => seite.reload());
       assert.deepEqual(await gewaehlt(seite), AUS_DEM_LINK);
       assert.ok(!(await seite.isVisible('#Meldung')));
@@ -91,14 +91,14 @@ describe('Ein Klassenlink mit falschen Teilen', () => {
   test('der falsche Teil bleibt bei der Voreinstellung, der richtige gilt, das Spiel geht weiter', async () => {
     await seite.click('#MeldungOk');
     assert.ok(!(await seite.isVisible('#Meldung')));
-    assert.deepEqual(await gewaehlt(seite), ['Zahlenbereich=2:100', 'Rechenart=2:beide', 'Maske=0:innen', 'Bildwahl=0:Bild1']);
-    await seite.click('#BitBtn1');
+    assert.deepEqual(await gewaehlt(seite), ['Zahlen=2:100', 'Rechenarten=2:beide', 'Form=0:innen', 'Hintergrund=0:Bild1']);
+    await seite.click('#NeuesSpielKnopf');
     assert.equal(steine(await zustand(seite)).length, 36);
   });
 
   test('ein von Hand geänderter Link beginnt das Spiel neu mit ihm', async () => {
     await nachNeuemLaden(seite, () => seite.evaluate(() => { location.hash = 'form=S&hintergrund=2'; }));
-    assert.deepEqual(await gewaehlt(seite), ['Zahlenbereich=1:50', 'Rechenart=2:beide', 'Maske=3:S', 'Bildwahl=1:Bild2']);
+    assert.deepEqual(await gewaehlt(seite), ['Zahlen=1:50', 'Rechenarten=2:beide', 'Form=3:S', 'Hintergrund=1:Bild2']);
     assert.ok(!(await seite.isVisible('#Meldung')));
     await browser.sammle?.();
     assert.deepEqual(browser.verstoesse, []);

@@ -12,8 +12,8 @@ const { zustand, freiesPaar, druecke } = require('./hilfen/spiel');
 
 // A visit that touches everything the page can do.
 async function besuche(seite) {
-  await seite.click('#BitBtn6');
-  await seite.click('#BitBtn1');
+  await seite.click('#FertigKnopf');
+  await seite.click('#NeuesSpielKnopf');
   for (let paare = 0; paare < 3; ++paare) {
     const paar = freiesPaar(await zustand(seite));
     if (!paar)
@@ -34,10 +34,10 @@ async function besuche(seite) {
   });
   await seite.waitForSelector('#Meldung', { state: 'visible' });
   await seite.click('#MeldungOk');
-  await seite.click('#BitBtn1');
+  await seite.click('#NeuesSpielKnopf');
   await seite.click('#ReiterSpiel');
-  await seite.click('#BitBtn5');
-  await seite.click('#BitBtn2');
+  await seite.click('#HilfeKnopf');
+  await seite.click('#EndeKnopf');
   await Promise.all([seite.waitForEvent('load'), seite.click('#NochEinmal')]);
   await seite.waitForSelector('html[data-bereit]');
 }

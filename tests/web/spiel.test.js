@@ -49,8 +49,8 @@ describe('Einstellungen und Brett', () => {
   test('ein neues Spiel in jeder Form zeigt die Steine, wo die Regeln sie legten', async () => {
     const formen = [];
     for (const form of [0, 1, 2, 3]) {
-      await waehle(seite, 'Maske', form);
-      await seite.click('#BitBtn1');
+      await waehle(seite, 'Form', form);
+      await seite.click('#NeuesSpielKnopf');
       const gelegt = steine(await zustand(seite));
       assert.equal(gelegt.length, 36);
       assert.deepEqual(await gezeigteSteine(seite), gelegt, `Form ${form}`);
@@ -60,16 +60,16 @@ describe('Einstellungen und Brett', () => {
     assert.ok(!(await seite.isVisible('#Hilfe')));
   });
 
-  test('Zahlenbereich und Rechenarten gelten ab dem nächsten Spiel', async () => {
-    await waehle(seite, 'Zahlenbereich', 1);
-    await waehle(seite, 'Rechenart', 2);
-    await seite.click('#BitBtn1');
+  test('Zahlen und Rechenarten gelten ab dem nächsten Spiel', async () => {
+    await waehle(seite, 'Zahlen', 1);
+    await waehle(seite, 'Rechenarten', 2);
+    await seite.click('#NeuesSpielKnopf');
     const vorher = (await zustand(seite)).aufgaben;
     assert.ok(vorher.some(([rechnung]) => !rechnung.includes('*')));
-    await waehle(seite, 'Zahlenbereich', 3);
-    await waehle(seite, 'Rechenart', 4);
+    await waehle(seite, 'Zahlen', 3);
+    await waehle(seite, 'Rechenarten', 4);
     assert.deepEqual((await zustand(seite)).aufgaben, vorher, 'das laufende Spiel bleibt');
-    await seite.click('#BitBtn1');
+    await seite.click('#NeuesSpielKnopf');
     for (const [rechnung, ergebnis] of (await zustand(seite)).aufgaben) {
       assert.match(rechnung, /^\d+\*\d+$/);
       assert.ok(Number(ergebnis) <= 1000);
@@ -84,7 +84,7 @@ describe('Ein ganzes Spiel mit Drücken auf das Brett', () => {
   test('Auswahl, Fortschritt, Verlauf und das rote "B R A V O"', async () => {
     // Not every deal can be played to the end; the next one is tried then.
     for (let spiele = 0; spiele < 30 && !(await seite.isVisible('#Bravo')); ++spiele) {
-      await seite.click('#BitBtn1');
+      await seite.click('#NeuesSpielKnopf');
       await seite.click('#ReiterSpiel');
       assert.equal(await seite.textContent('#Geloest'), fuelle(Texte.Fortschritt, 0, 18));
       assert.equal(await seite.locator('#History > div').count(), 0);
@@ -107,10 +107,10 @@ describe('Ein ganzes Spiel mit Drücken auf das Brett', () => {
   });
 
   test('ein neues Spiel mitten im Spiel beginnt ohne Verlauf und ohne Auswahl', async () => {
-    await seite.click('#BitBtn1');
+    await seite.click('#NeuesSpielKnopf');
     let paar = freiesPaar(await zustand(seite));
     for (let spiele = 0; !paar && spiele < 30; ++spiele) {
-      await seite.click('#BitBtn1');
+      await seite.click('#NeuesSpielKnopf');
       paar = freiesPaar(await zustand(seite));
     }
     await druecke(seite, paar[0]);
@@ -121,7 +121,7 @@ describe('Ein ganzes Spiel mit Drücken auf das Brett', () => {
     assert.deepEqual((await zustand(seite)).auswahl, naechste);
     await seite.click('#ReiterSpiel');
     assert.equal(await seite.locator('#History > div').count(), 1);
-    await seite.click('#BitBtn1');
+    await seite.click('#NeuesSpielKnopf');
     const stand = await zustand(seite);
     assert.deepEqual(stand.auswahl, [0, 0]);
     assert.equal(stand.geloest, 0);
@@ -154,7 +154,7 @@ async function waehleFarbe(seite, knopf, farbe) {
 describe('Farben und Tasten', () => {
   let seite;
   mitGesaeterSeite((offen) => { seite = offen; });
-  before(() => seite.click('#BitBtn1'));
+  before(() => seite.click('#NeuesSpielKnopf'));
 
   test('jede Maustaste wählt aus, und die Auswahl zeigt ihre Farbe', { skip: kannNicht('andereMaustasten') }, async () => {
     const [erste] = freiesPaar(await zustand(seite));
@@ -171,16 +171,16 @@ describe('Farben und Tasten', () => {
     await druecke(seite, erste);
     // A browser that restores a form after a reload leaves other values in it.
     await seite.evaluate(() => document.querySelectorAll('.farbwahl').forEach((wahl) => { wahl.value = '#000000'; }));
-    assert.equal(await waehleFarbe(seite, '#BitBtn3', '#20c040'), '#ffd0a0');
-    assert.equal(await waehleFarbe(seite, '#BitBtn4', '#c02080'), '#1060a0');
+    assert.equal(await waehleFarbe(seite, '#FarbeNormalKnopf', '#20c040'), '#ffd0a0');
+    assert.equal(await waehleFarbe(seite, '#FarbeAusgewaehltKnopf', '#c02080'), '#1060a0');
     const schirm = await bildschirm(seite);
     assert.deepEqual(schirm.amBrett(erste, 3, 3), rgb('#c02080'));
     const andere = steine(await zustand(seite)).find((zelle) => String(zelle) !== String(erste));
     assert.deepEqual(schirm.amBrett(andere, 3, 3), rgb('#20c040'));
-    await seite.click('#BitBtn1');
+    await seite.click('#NeuesSpielKnopf');
     const neu = steine(await zustand(seite))[0];
     assert.deepEqual((await bildschirm(seite)).amBrett(neu, 3, 3), rgb('#20c040'));
-    assert.equal(await waehleFarbe(seite, '#BitBtn3', '#ffd0a0'), '#20c040');
+    assert.equal(await waehleFarbe(seite, '#FarbeNormalKnopf', '#ffd0a0'), '#20c040');
   });
 });
 
@@ -190,7 +190,7 @@ describe('Mit dem Finger', { skip: kannNicht('beruehrung') }, () => {
     { hasTouch: true, isMobile: true, viewport: { width: 740, height: 360 }, deviceScaleFactor: 2 });
 
   test('Tippen beginnt ein Spiel, wählt aus, löst ein Paar und wechselt die Seite', async () => {
-    await seite.tap('#BitBtn1');
+    await seite.tap('#NeuesSpielKnopf');
     const paar = freiesPaar(await zustand(seite));
     await druecke(seite, paar[0], { art: 'tipp' });
     assert.deepEqual((await zustand(seite)).auswahl, paar[0]);
@@ -199,9 +199,9 @@ describe('Mit dem Finger', { skip: kannNicht('beruehrung') }, () => {
     await seite.tap('#ReiterSpiel');
     assert.ok(await seite.isVisible('#History'));
     assert.equal(await seite.textContent('#Geloest'), fuelle(Texte.Fortschritt, 1, 18));
-    await seite.tap('#BitBtn5');
+    await seite.tap('#HilfeKnopf');
     assert.ok(await seite.isVisible('#Hilfe'));
-    await seite.tap('#BitBtn6');
+    await seite.tap('#FertigKnopf');
     assert.ok(!(await seite.isVisible('#Hilfe')));
   });
 });

@@ -54,7 +54,7 @@ const ansage = (seite) => seite.evaluate(() => document.getElementById('Ansage')
 async function neuesSpielMitTasten(seite) {
   if (await fokuszelle(seite))
     await seite.keyboard.press('Shift+Tab');
-  assert.equal(await seite.evaluate(() => document.activeElement.id), 'BitBtn1');
+  assert.equal(await seite.evaluate(() => document.activeElement.id), 'NeuesSpielKnopf');
   await seite.keyboard.press('Space');
   await seite.keyboard.press('Tab');
 }
@@ -77,10 +77,10 @@ describe('Ein ganzes Spiel nur mit der Tastatur', () => {
   mitSeite((offen) => { seite = offen; });
 
   test('unter der Hilfe ist das Brett kein Halt der Tab-Taste, nach "Neues Spiel" der nächste', async () => {
-    await seite.focus('#BitBtn1');
+    await seite.focus('#NeuesSpielKnopf');
     await seite.keyboard.press('Tab');
     assert.equal(await fokuszelle(seite), null, 'das Brett unter der Hilfe nahm den Fokus');
-    await seite.focus('#BitBtn1');
+    await seite.focus('#NeuesSpielKnopf');
     await neuesSpielMitTasten(seite);
     assert.deepEqual(await fokuszelle(seite), ersterFreierStein(await zustand(seite)));
     await seite.keyboard.press('Tab');
@@ -142,11 +142,11 @@ describe('Ein ganzes Spiel nur mit der Tastatur', () => {
 describe('Der Rahmen des Zeigers', () => {
   let seite;
   mitSeite((offen) => { seite = offen; });
-  before(() => seite.click('#BitBtn1'));
+  before(() => seite.click('#NeuesSpielKnopf'));
 
   test('ein Druck der Maus verbirgt ihn bis zur nächsten Taste, das Brett bleibt Pixel für Pixel', async () => {
     const stein = ersterFreierStein(await zustand(seite));
-    await seite.focus('#BitBtn1');
+    await seite.focus('#NeuesSpielKnopf');
     await seite.keyboard.press('Tab');
     await druecke(seite, stein);
     assert.deepEqual(await fokuszelle(seite), stein, 'die Maus nahm den Zeiger nicht mit');
@@ -192,7 +192,7 @@ describe('Was ein Screenreader vom Brett erfährt', () => {
   mitSeite((offen) => { seite = offen; });
 
   test('ein Raster "Spielbrett" aus 8 x 8 Zellen, benannt nach ihren Steinen, mit Auswahl und Ansage', { skip: kannNicht('chromiumProtokoll') }, async () => {
-    await seite.focus('#BitBtn1');
+    await seite.focus('#NeuesSpielKnopf');
     await neuesSpielMitTasten(seite);
     const stand = await zustand(seite);
     const steintext = ([spalte, zeile]) => {
@@ -236,7 +236,7 @@ describe('Ein Screenreader drückt eine Zelle auf seine Weise', () => {
   mitSeite((offen) => { seite = offen; });
 
   test('ein Klick auf die Zelle, wie VoiceOver ihn schickt, drückt sie; die Zellen sagen, was sich änderte', async () => {
-    await seite.click('#BitBtn1');
+    await seite.click('#NeuesSpielKnopf');
     const stand = await zustand(seite);
     const [erste, zweite] = freiesPaar(stand);
     const klicke = ([spalte, zeile]) => seite.$eval(`#Zelle${spalte}${zeile}`, (zelle) => zelle.click());
@@ -263,9 +263,9 @@ describe('Eine andere Form mitten im Spiel', () => {
   mitSeite((offen) => { seite = offen; });
 
   test('die Zellen sagen gleich, welche Steine nun eingesperrt sind', async () => {
-    await seite.click('#BitBtn1');
+    await seite.click('#NeuesSpielKnopf');
     await seite.click('#ReiterEinstellungen');
-    await seite.check('input[name=Maske][value="2"]');
+    await seite.check('input[name=Form][value="2"]');
     const stand = await zustand(seite);
     const eingesperrt = await seite.$$eval('#Brettzugang [role=gridcell]', (zellen) =>
       zellen.map((zelle) => zelle.getAttribute('aria-describedby') === 'Eingesperrt'));
@@ -287,7 +287,7 @@ describe('Die Reiter "Spiel" und "Einstellungen" mit der Tastatur', () => {
   const zeigt = (seitenname) => ({ vorn: [seitenname], gewaehlt: [`Reiter${seitenname}`], fokus: `Reiter${seitenname}`, halt: [`Reiter${seitenname}`] });
 
   test('Tab kommt zum Reiter der Seite vorn, die Pfeile, Pos1 und Ende wechseln die Seite', async () => {
-    await seite.focus('#BitBtn1');
+    await seite.focus('#NeuesSpielKnopf');
     await seite.keyboard.press('Tab');
     assert.deepEqual(await reiter(), zeigt('Einstellungen'));
     await seite.keyboard.press('ArrowLeft');

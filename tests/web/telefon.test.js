@@ -48,7 +48,7 @@ describe('Ein Telefon hochkant', { skip: kannNicht('pixelverhaeltnis') || kannNi
     const hilfe = await seite.locator('#Hilfe').boundingBox();
     assert.ok(hilfe.x <= brett.x && hilfe.y <= brett.y && hilfe.x + hilfe.width >= brett.x + brett.width &&
               hilfe.y + hilfe.height >= brett.y + brett.height, JSON.stringify(hilfe));
-    for (const knopf of ['#BitBtn1', '#BitBtn5', '#BitBtn2', '#PageControl1'])
+    for (const knopf of ['#NeuesSpielKnopf', '#HilfeKnopf', '#EndeKnopf', '#Seiten'])
       assert.ok((await seite.locator(knopf).boundingBox()).y >= brett.y + brett.height, knopf);
   });
 
@@ -65,7 +65,7 @@ describe('Ein Telefon hochkant', { skip: kannNicht('pixelverhaeltnis') || kannNi
         return schreibe.apply(this, text);
       };
     });
-    await seite.touchscreen.tap(...Object.values(await mitte(seite, '#BitBtn1')));
+    await seite.touchscreen.tap(...Object.values(await mitte(seite, '#NeuesSpielKnopf')));
     await seite.touchscreen.tap(...Object.values(await mitte(seite, '#ReiterSpiel')));
     assert.equal(steine(await zustand(seite)).length, 36);
     assert.deepEqual(await zuKlein(seite), []);
@@ -78,8 +78,8 @@ describe('Ein Telefon hochkant', { skip: kannNicht('pixelverhaeltnis') || kannNi
 
   test('die Einstellungen rollen bis zum letzten Knopf, das Brett bleibt, wie es ist', async () => {
     const brett = await seite.locator('#Spielbrett').boundingBox();
-    await seite.touchscreen.tap(...Object.values(await mitte(seite, '#Bildwahl label:nth-child(4)')));
-    assert.ok(await seite.isChecked('input[name=Bildwahl][value="3"]'));
+    await seite.touchscreen.tap(...Object.values(await mitte(seite, '#Hintergrund label:nth-child(4)')));
+    assert.ok(await seite.isChecked('input[name=Hintergrund][value="3"]'));
     assert.ok(await seite.evaluate(() => document.querySelector('.seitenrahmen').scrollTop > 0));
     assert.deepEqual(await seite.locator('#Spielbrett').boundingBox(), brett);
   });

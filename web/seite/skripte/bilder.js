@@ -5,7 +5,7 @@
 // each "Hintergrund" item, held for the visit. Of an own picture only the
 // top-left 400 x 400 pixels are kept, the only ones the board ever shows.
 const Bilder = (() => {
-  const eingebaute = [1, 2, 3, 4].map((nummer) => document.getElementById('Image' + nummer));
+  const eingebaute = [1, 2, 3, 4].map((nummer) => document.getElementById('EingebautesBild' + nummer));
   const eigene = [null, null, null, null];
 
   // A built-in picture is asked for once the window has shown, so that

@@ -9,10 +9,10 @@
 (() => {
   const LANGER_DRUCK_MS = 500;
   const element = (id) => document.getElementById(id);
-  const brettflaeche = [element('Spielbrett'), element('Hilfe'), element('Bevel1')];
+  const brettflaeche = [element('Spielbrett'), element('Hilfe'), element('Brettrahmen')];
   const dateiwahl = element('Bilddatei');
-  const eintraege = [...document.querySelectorAll('#Bildwahl label')];
-  const hinweis = element('Bildwahl').title;
+  const eintraege = [...document.querySelectorAll('#Hintergrund label')];
+  const hinweis = element('Hintergrund').title;
   let zielIndex = 0;
 
   async function uebernimm(index, datei) {
@@ -43,7 +43,7 @@
     element('Spielbrett').classList.remove('ablage');
     const datei = ereignis.dataTransfer?.files[0];
     if (datei && aufBrett(ereignis) && !Meldung.istOffen())
-      uebernimm(Math.max(0, Fenster.itemIndex('Bildwahl')), datei);
+      uebernimm(Math.max(0, Fenster.itemIndex('Hintergrund')), datei);
   });
 
   function waehleDatei(index) {

@@ -26,8 +26,8 @@ const Farben = (() => {
 
   return {
     verbinde(zeichneBrett) {
-      verbinde('BitBtn3', 'FarbwahlNormal', 'normal', zeichneBrett);
-      verbinde('BitBtn4', 'FarbwahlAusgewaehlt', 'ausgewaehlt', zeichneBrett);
+      verbinde('FarbeNormalKnopf', 'FarbwahlNormal', 'normal', zeichneBrett);
+      verbinde('FarbeAusgewaehltKnopf', 'FarbwahlAusgewaehlt', 'ausgewaehlt', zeichneBrett);
     },
     richteEin(aussehen) {
       farben.normal = aussehen.normal;

@@ -136,13 +136,13 @@ const Fenster = (() => {
   function kehreZurueck() {
     element('Abschied').hidden = true;
     form1.classList.remove('beendet');
-    element('BitBtn2').focus();
+    element('EndeKnopf').focus();
   }
 
   // Alt with the underlined letter presses its button: "Neues Spiel",
   // "Ende", "Hilfe". While the help is shown, Enter presses "Fertig",
   // unless the focus is on a control that takes Enter itself.
-  const ALT_TASTEN = { KeyN: 'BitBtn1', KeyE: 'BitBtn2', KeyH: 'BitBtn5' };
+  const ALT_TASTEN = { KeyN: 'NeuesSpielKnopf', KeyE: 'EndeKnopf', KeyH: 'HilfeKnopf' };
 
   // Where the browser keeps Alt+letter for itself, its way to a page's
   // keys does the same: Alt+Shift in Firefox, Control+Option in Safari.
@@ -166,7 +166,7 @@ const Fenster = (() => {
     if (ereignis.key !== 'Enter' || hilfe.hidden || fokus instanceof HTMLButtonElement || fokus instanceof HTMLTextAreaElement)
       return;
     ereignis.preventDefault();
-    element('BitBtn6').click();
+    element('FertigKnopf').click();
   }
 
   // Shows the window once the rules and the fonts are there, and notes
@@ -184,9 +184,9 @@ const Fenster = (() => {
   element('ReiterSpiel').addEventListener('click', () => zeigeSeite('Spiel'));
   element('ReiterEinstellungen').addEventListener('click', () => zeigeSeite('Einstellungen'));
   element('ReiterSpiel').parentElement.addEventListener('keydown', beiReitertaste);
-  element('BitBtn5').addEventListener('click', () => zeigeHilfe(hilfe.hidden));
-  element('BitBtn6').addEventListener('click', () => zeigeHilfe(false));
-  element('BitBtn2').addEventListener('click', beende);
+  element('HilfeKnopf').addEventListener('click', () => zeigeHilfe(hilfe.hidden));
+  element('FertigKnopf').addEventListener('click', () => zeigeHilfe(false));
+  element('EndeKnopf').addEventListener('click', beende);
   element('Weiterspielen').addEventListener('click', kehreZurueck);
   element('NochEinmal').addEventListener('click', () => location.reload());
   document.addEventListener('keydown', beiTaste);

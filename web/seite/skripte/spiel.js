@@ -41,7 +41,7 @@ const Spiel = (() => {
     },
     // A picture that has not arrived yet comes in when it does.
     legeBrettAn() {
-      bildDesSpiels = Bilder.fuerItem(Math.max(0, Fenster.itemIndex('Bildwahl')));
+      bildDesSpiels = Bilder.fuerItem(Math.max(0, Fenster.itemIndex('Hintergrund')));
       Brett.neuesBild(bildDesSpiels);
     },
     // One that cannot be read is reported, and the game is played over grey.
@@ -104,7 +104,7 @@ const Spiel = (() => {
     Klassenlink.wendeAn(regeln);
   }
 
-  element('BitBtn1').addEventListener('click', neuesSpiel);
+  element('NeuesSpielKnopf').addEventListener('click', neuesSpiel);
   Brett.element.addEventListener('pointerdown', beiDruck);
   Brett.element.addEventListener('contextmenu', (ereignis) => ereignis.preventDefault());
   Farben.verbinde(zeichneBrett);

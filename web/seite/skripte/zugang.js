@@ -201,6 +201,6 @@
   raster.addEventListener('focusout', () => raster.classList.remove('zeigt'));
   new MutationObserver(ordneTabfolge).observe(hilfe, { attributes: true, attributeFilter: ['hidden'] });
   // Another form decides anew which tiles are shut in.
-  element('Maske').addEventListener('change', () => regeln !== null && aktualisiere());
+  element('Form').addEventListener('change', () => regeln !== null && aktualisiere());
   Spiel.beiZug(nachZug);
 })();
