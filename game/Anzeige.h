@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Druckbericht.h"
+
 #include <string>
 
 namespace kalumbo {
@@ -17,6 +19,8 @@ public:
     virtual void ErgaenzeVerlauf(const std::string& Zeile) = 0;
     // All pairs are solved.
     virtual void ZeigeBravo() = 0;
+    // Last of a press: what it did, once all of it is shown.
+    virtual void MeldeDruck(const TDruckbericht& Bericht) = 0;
 
     // The steps of a new game that only the window knows how to do, in the
     // order the new game takes them.

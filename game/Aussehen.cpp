@@ -10,17 +10,12 @@ TZellbild Zellbild(const TSpielstand& Stand, int Spalte, int Zeile)
     return Stand.IstAusgewaehlt(Spalte, Zeile) ? TZellbild::AusgewaehlterStein : TZellbild::Stein;
 }
 
-std::string_view Zellbildname(TZellbild Bild)
+TZellansicht Zellansicht(const TSpielstand& Stand, TZelle Zelle)
 {
-    switch (Bild) {
-    case TZellbild::Hintergrund:
-        return "Hintergrund";
-    case TZellbild::Stein:
-        return "Stein";
-    case TZellbild::AusgewaehlterStein:
-        return "AusgewaehlterStein";
-    }
-    return {};
+    const TZellbild Bild = Zellbild(Stand, Zelle.Spalte, Zelle.Zeile);
+    if (Bild == TZellbild::Hintergrund)
+        return {};
+    return {Bild, Stand.Steintext(Zelle.Spalte, Zelle.Zeile)};
 }
 
 } // namespace kalumbo

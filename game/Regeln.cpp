@@ -60,37 +60,55 @@ void TRegeln::VerteileSteine()
     kalumbo::VerteileSteine(Stand.Felder, Form(), Quelle);
 }
 
-void TRegeln::Druck(int X, int Y)
+void TRegeln::Druck(TZelle Zelle)
 {
-    const auto Zelle = ZelleAnPixel(X, Y);
-    if (!Zelle)
-        return;
-    Stand.KlickSpalte = Zelle->Spalte;
-    Stand.KlickZeile = Zelle->Zeile;
-    const int Spalte = Stand.KlickSpalte;
-    const int Zeile = Stand.KlickZeile;
+    Stand.KlickSpalte = Zelle.Spalte;
+    Stand.KlickZeile = Zelle.Zeile;
+    TDruckbericht Bericht;
+    Bericht.Zelle = Zelle;
+    if (HatStein(Zelle.Spalte, Zelle.Zeile))
+        Bericht.Stein = Stand.Steintext(Zelle.Spalte, Zelle.Zeile);
+    const std::int32_t Paar = Stand.Felder[Zelle.Spalte][Zelle.Zeile].Paar;
+    Bericht.Folge = Druecke(Zelle.Spalte, Zelle.Zeile);
+    if (Bericht.Folge == TDruckfolge::Geloest)
+        Bericht.Verlaufszeile = Verlaufszeile(Stand.Aufgaben[Paar]);
+    Bericht.AnzahlGeloest = Stand.AnzahlGeloest;
+    Anzeige.MeldeDruck(Bericht);
+}
 
-    // Presses beside the shape, on an empty cell or on a shut-in tile do nothing.
-    if (!HatStein(Spalte, Zeile) || !IstFrei(Spalte, Zeile))
-        return;
+// The press itself, with its effects in their order.
+TDruckfolge TRegeln::Druecke(int Spalte, int Zeile)
+{
+    // Presses beside the shape or on an empty cell do nothing, nor do
+    // those on a shut-in tile.
+    if (!HatStein(Spalte, Zeile))
+        return TDruckfolge::Nichts;
+    if (!IstFrei(Spalte, Zeile))
+        return TDruckfolge::Eingesperrt;
 
+    TDruckfolge Folge;
     const std::int32_t Paar = Stand.Felder[Spalte][Zeile].Paar;
     if (Stand.IstAusgewaehlt(Spalte, Zeile)) {
         Waehle(0, 0);
+        Folge = TDruckfolge::Abgewaehlt;
     } else if (!Stand.HatAuswahl()) {
         Waehle(Spalte, Zeile);
+        Folge = TDruckfolge::Ausgewaehlt;
     } else if (Paar != Stand.Felder[Stand.AuswahlSpalte][Stand.AuswahlZeile].Paar) {
         const TZelle Vorher{Stand.AuswahlSpalte, Stand.AuswahlZeile};
         Waehle(Spalte, Zeile);
         Anzeige.ZeichneStein(Vorher.Spalte, Vorher.Zeile);
+        Folge = TDruckfolge::Umgewaehlt;
     } else {
         LoeseAuf(Paar);
         Stand.Felder[Spalte][Zeile].Seite = KeinStein;
+        Folge = TDruckfolge::Geloest;
     }
 
     Anzeige.ZeichneStein(Spalte, Zeile);
     if (Stand.AnzahlGeloest == AnzahlPaare)
         Anzeige.ZeigeBravo();
+    return Folge;
 }
 
 void TRegeln::Waehle(int Spalte, int Zeile)

@@ -35,11 +35,13 @@ public:
     // Deals the tiles of the pairs onto the chosen shape.
     void VerteileSteine();
 
-    // A press of any mouse button at pixel (X, Y) of the board picture.
-    void Druck(int X, int Y);
+    // A press on the cell, by any mouse button or by the keyboard; the
+    // display hears what it did last.
+    void Druck(TZelle Zelle);
 
 private:
     int Form() const;
+    TDruckfolge Druecke(int Spalte, int Zeile);
     void Waehle(int Spalte, int Zeile);
     void LoeseAuf(std::int32_t Paar);
 

@@ -7,26 +7,28 @@
 
 namespace kalumbo {
 
-void TTastaturzeiger::Bewege(TZeigertaste Taste)
+void TTastaturzeiger::Bewege(TBretttaste Taste)
 {
     switch (Taste) {
-    case TZeigertaste::Links:
+    case TBretttaste::Links:
         Stelle.Spalte = std::max(Stelle.Spalte - 1, 1);
         break;
-    case TZeigertaste::Rechts:
+    case TBretttaste::Rechts:
         Stelle.Spalte = std::min(Stelle.Spalte + 1, Spalten);
         break;
-    case TZeigertaste::Hoch:
+    case TBretttaste::Hoch:
         Stelle.Zeile = std::max(Stelle.Zeile - 1, 1);
         break;
-    case TZeigertaste::Runter:
+    case TBretttaste::Runter:
         Stelle.Zeile = std::min(Stelle.Zeile + 1, Zeilen);
         break;
-    case TZeigertaste::Zeilenanfang:
+    case TBretttaste::Zeilenanfang:
         Stelle.Spalte = 1;
         break;
-    case TZeigertaste::Zeilenende:
+    case TBretttaste::Zeilenende:
         Stelle.Spalte = Spalten;
+        break;
+    case TBretttaste::Druck:
         break;
     }
 }

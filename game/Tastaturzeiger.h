@@ -3,12 +3,12 @@
 
 #include "Brett.h"
 
-#include <utility>
 
 namespace kalumbo {
 
-// The keys that move the keyboard cursor.
-enum class TZeigertaste { Links, Rechts, Hoch, Runter, Zeilenanfang, Zeilenende };
+// The keys the board takes: the ones that move the keyboard cursor, and
+// the one that presses the cell under it (Space or Enter).
+enum class TBretttaste { Links, Rechts, Hoch, Runter, Zeilenanfang, Zeilenende, Druck };
 
 // The keyboard cursor: one of the 64 cells, the one a key press acts on.
 // It goes everywhere on the board, over tiles and empty cells alike, and
@@ -18,8 +18,8 @@ public:
     TZelle Zelle() const { return Stelle; }
 
     // One step in the key's direction; Home and End go to the first and
-    // the last cell of the row.
-    void Bewege(TZeigertaste Taste);
+    // the last cell of the row. Druck leaves it where it is.
+    void Bewege(TBretttaste Taste);
 
     // Puts the cursor on the given cell of the board.
     void Setze(TZelle Zelle);
@@ -31,13 +31,5 @@ public:
 private:
     TZelle Stelle{1, 1};
 };
-
-// The pixel of the 400 x 400 board picture in the middle of a cell: where
-// a key press presses, so that it is a press of the cell as the mouse
-// would make it.
-constexpr std::pair<int, int> Zellmitte(TZelle Zelle)
-{
-    return {Zellgroesse * (Zelle.Spalte - 1) + Zellgroesse / 2, Zellgroesse * (Zelle.Zeile - 1) + Zellgroesse / 2};
-}
 
 } // namespace kalumbo

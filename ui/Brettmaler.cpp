@@ -34,7 +34,7 @@ void MaleStein(QPainter& Maler, const QRect& Quadrat, const QColor& Fuellung, co
 
     Maler.setFont(Schrift);
     const QFontMetrics Masse(Schrift);
-    const TTextlage Lage = Textlage(Masse.horizontalAdvance(Text), Masse.height(), Masse.ascent());
+    const TTextlage Lage = Textlage({Masse.horizontalAdvance(Text), Masse.height(), Masse.ascent()});
 
     Maler.save();
     Maler.setClipRect(Innen);

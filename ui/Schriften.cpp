@@ -30,9 +30,9 @@ QFont Fensterschrift()
     return Schrift(11);
 }
 
-QFont Steinschrift()
+QFont Schrift(const TSchrift& Art)
 {
-    return Schrift(Schriftgroesse);
+    return Schrift(Art.Pixel, Art.Fett);
 }
 
 QFont Bravoschrift()

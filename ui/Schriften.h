@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/Zeichenflaeche.h"
+
 #include <QFont>
 #include <QString>
 
@@ -12,9 +14,10 @@ namespace kalumbo {
 QString Schriftfamilie();
 
 QFont Fensterschrift();  // 11 pixels, for the window and its controls
-QFont Steinschrift();    // 13 pixels, for the texts on the tiles
 QFont Bravoschrift();    // 21 pixels bold, for the message at the end
 
 QFont Schrift(int Pixel, bool Fett = false);
+// A font of the board: the tiles' text is Schrift(Steinschrift).
+QFont Schrift(const TSchrift& Art);
 
 } // namespace kalumbo

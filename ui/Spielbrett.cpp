@@ -25,21 +25,21 @@ int Zellnummer(TZelle Zelle)
     return (Zelle.Zeile - 1) * Spalten + (Zelle.Spalte - 1);
 }
 
-std::optional<TZeigertaste> Zeigertaste(int Taste)
+std::optional<TBretttaste> Zeigertaste(int Taste)
 {
     switch (Taste) {
     case Qt::Key_Left:
-        return TZeigertaste::Links;
+        return TBretttaste::Links;
     case Qt::Key_Right:
-        return TZeigertaste::Rechts;
+        return TBretttaste::Rechts;
     case Qt::Key_Up:
-        return TZeigertaste::Hoch;
+        return TBretttaste::Hoch;
     case Qt::Key_Down:
-        return TZeigertaste::Runter;
+        return TBretttaste::Runter;
     case Qt::Key_Home:
-        return TZeigertaste::Zeilenanfang;
+        return TBretttaste::Zeilenanfang;
     case Qt::Key_End:
-        return TZeigertaste::Zeilenende;
+        return TBretttaste::Zeilenende;
     default:
         return std::nullopt;
     }
@@ -164,7 +164,9 @@ void TSpielbrett::keyPressEvent(QKeyEvent* Ereignis)
         TBildFeld::keyPressEvent(Ereignis);
         return;
     }
-    const auto [X, Y] = Zellmitte(Zeiger.Zelle());
+    const QRect Quadrat = Zellrechteck(Zeiger.Zelle());
+    const int X = Quadrat.center().x() + 1;
+    const int Y = Quadrat.center().y() + 1;
     // A press on a cell that something covers, such as the help, is no
     // press on the board: Enter goes on to the window.
     if (Druck && IstVerdeckt({X, Y})) {

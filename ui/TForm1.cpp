@@ -257,7 +257,8 @@ void TForm1::keyPressEvent(QKeyEvent* Ereignis)
 
 void TForm1::SpielbrettMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)
 {
-    Regeln.Druck(X, Y);
+    if (const auto Zelle = ZelleAnPixel(X, Y))
+        Regeln.Druck(*Zelle);
 }
 
 // The rules run the whole sequence; the window lays out the board with
@@ -333,7 +334,7 @@ const QImage& TForm1::HintergrundFuerBrett()
 
 void TForm1::ZeichneStein(int Spalte, int Zeile)
 {
-    static const QFont Schrift = Steinschrift();
+    static const QFont Schrift = kalumbo::Schrift(Steinschrift);
     MaleZelle(Spielbrett->Leinwand(Brettmass), HintergrundFuerBrett(), Stand, Spalte, Zeile,
               {AlsQColor(FarbeNormal), AlsQColor(FarbeAusgewaehlt), Schrift});
     Spielbrett->update(Zellgroesse * (Spalte - 1), Zellgroesse * (Zeile - 1), Zellgroesse, Zellgroesse);
@@ -384,6 +385,9 @@ void TForm1::ZeigeBravo()
     Bravo->adjustSize();
     Bravo->show();
 }
+
+// Screen readers hear what changed on the board from the board itself.
+void TForm1::MeldeDruck(const TDruckbericht&) {}
 
 std::array<TBildFeld*, 4> TForm1::EingebauteBilder() const
 {

@@ -18,7 +18,13 @@ void TBrowserspiel::NeuesSpiel()
 
 void TBrowserspiel::Druck(int X, int Y)
 {
-    Regeln->Druck(X, Y);
+    if (const auto Zelle = ZelleAnPixel(X, Y))
+        Regeln->Druck(*Zelle);
+}
+
+void TBrowserspiel::Druck(TZelle Zelle)
+{
+    Regeln->Druck(Zelle);
 }
 
 void TBrowserspiel::ZeichneBrett()

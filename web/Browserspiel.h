@@ -26,6 +26,8 @@ public:
 
     // A press at pixel (X, Y) of the 400 x 400 board.
     void Druck(int X, int Y);
+    // A press on the cell, as the keyboard makes it.
+    void Druck(TZelle Zelle);
 
     // Draws every position of the chosen shape again.
     void ZeichneBrett();

@@ -106,7 +106,7 @@ EMSCRIPTEN_KEEPALIVE const char* kalumbo_aussehen()
     static const std::string Json =
         "{\"brett\":" + Zahl(kalumbo::Brettgroesse) + ",\"zelle\":" + Zahl(kalumbo::Zellgroesse) +
         ",\"stein\":" + Zahl(kalumbo::Steingroesse) + ",\"rand\":" + Zahl(kalumbo::Steinrand) +
-        ",\"schrift\":" + Zahl(kalumbo::Schriftgroesse) + ",\"normal\":" + Farbe(kalumbo::StartFarbeNormal) +
+        ",\"schrift\":" + Zahl(kalumbo::Steinschrift.Pixel) + ",\"normal\":" + Farbe(kalumbo::StartFarbeNormal) +
         ",\"ausgewaehlt\":" + Farbe(kalumbo::StartFarbeAusgewaehlt) + ",\"grau\":" + Farbe(kalumbo::Brettgrau) + '}';
     return Json.c_str();
 }
@@ -115,12 +115,12 @@ EMSCRIPTEN_KEEPALIVE const char* kalumbo_aussehen()
 // the given width in a font of the given full height and ascent.
 EMSCRIPTEN_KEEPALIVE int kalumbo_text_x(int Breite)
 {
-    return kalumbo::Textlage(Breite, 0, 0).X;
+    return kalumbo::Textlage({Breite, 0, 0}).X;
 }
 
 EMSCRIPTEN_KEEPALIVE int kalumbo_text_grundlinie(int Hoehe, int Oberlaenge)
 {
-    return kalumbo::Textlage(0, Hoehe, Oberlaenge).Grundlinie;
+    return kalumbo::Textlage({0, Hoehe, Oberlaenge}).Grundlinie;
 }
 
 // Valid until the next call.

@@ -44,6 +44,19 @@ namespace kalumbo::web {
 
 namespace {
 
+std::string_view Zellbildname(TZellbild Bild)
+{
+    switch (Bild) {
+    case TZellbild::Hintergrund:
+        return "Hintergrund";
+    case TZellbild::Stein:
+        return "Stein";
+    case TZellbild::AusgewaehlterStein:
+        return "AusgewaehlterStein";
+    }
+    return {};
+}
+
 int ItemIndex(TGruppe Gruppe)
 {
     return bruecke_item_index(std::string(Gruppenname(Gruppe)).c_str());
@@ -81,6 +94,9 @@ void TSkriptbruecke::ErgaenzeVerlauf(const std::string& Zeile)
 {
     bruecke_ergaenze_verlauf(Zeile.c_str());
 }
+
+// The page asks what a press did when it has passed the press on.
+void TSkriptbruecke::MeldeDruck(const TDruckbericht&) {}
 
 void TSkriptbruecke::ZeigeBravo()
 {

@@ -24,6 +24,7 @@ public:
     void ZeigeFortschritt(const std::string& Text) override;
     void ErgaenzeVerlauf(const std::string& Zeile) override;
     void ZeigeBravo() override;
+    void MeldeDruck(const TDruckbericht& Bericht) override;
     void VerbergeHilfe() override;
     void LeereVerlauf() override;
     void VerbergeBravo() override;

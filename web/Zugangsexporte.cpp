@@ -65,12 +65,12 @@ EMSCRIPTEN_KEEPALIVE int kalumbo_zeiger_beginne()
 }
 
 // One key: 0 left, 1 right, 2 up, 3 down, 4 Home, 5 End, in the order of
-// TZeigertaste; any other number leaves the cursor. Returns its cell.
+// TBretttaste; any other number leaves the cursor. Returns its cell.
 EMSCRIPTEN_KEEPALIVE int kalumbo_zeiger_bewege(int Taste)
 {
-    if (Taste >= static_cast<int>(kalumbo::TZeigertaste::Links) &&
-        Taste <= static_cast<int>(kalumbo::TZeigertaste::Zeilenende))
-        Zugang().Zeiger.Bewege(static_cast<kalumbo::TZeigertaste>(Taste));
+    if (Taste >= static_cast<int>(kalumbo::TBretttaste::Links) &&
+        Taste <= static_cast<int>(kalumbo::TBretttaste::Zeilenende))
+        Zugang().Zeiger.Bewege(static_cast<kalumbo::TBretttaste>(Taste));
     return Nummer(Zugang().Zeiger.Zelle());
 }
 
@@ -97,8 +97,7 @@ EMSCRIPTEN_KEEPALIVE int kalumbo_zeiger_nimm(int Zellnummer)
 // through the same rules as a press of the mouse.
 EMSCRIPTEN_KEEPALIVE void kalumbo_zeiger_druck()
 {
-    const auto [X, Y] = kalumbo::Zellmitte(Zugang().Zeiger.Zelle());
-    Spiel().Druck(X, Y);
+    Spiel().Druck(Zugang().Zeiger.Zelle());
 }
 
 // Every cell in words, as JSON: its name, whether a tile stands there,

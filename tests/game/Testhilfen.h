@@ -100,6 +100,7 @@ struct TProtokoll : TAnzeige {
     void VerbergeBravo() override { Zeilen.push_back("Bravo weg"); }
     void LegeBrettAn() override { Zeilen.push_back("Brett angelegt"); }
     void ZeigeBrett() override { Zeilen.push_back("Brett gezeigt"); }
+    void MeldeDruck(const TDruckbericht& Bericht) override { Zeilen.push_back("Bericht " + Ansagetext(Bericht)); }
 
     std::vector<std::string> Zeilen;
 };

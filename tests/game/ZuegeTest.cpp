@@ -44,6 +44,10 @@ struct TBeobachter : TAnzeige {
     void VerbergeBravo() override { Effekte.push_back("Bravo weg"); }
     void LegeBrettAn() override { Effekte.push_back("Brett angelegt"); }
     void ZeigeBrett() override { Effekte.push_back("Brett gezeigt"); }
+    void MeldeDruck(const TDruckbericht& Bericht) override { Berichte.push_back(Bericht); }
+
+    // What the last press did, by the rules' own account.
+    TDruckfolge Folge() const { return Berichte.empty() ? TDruckfolge::Nichts : Berichte.back().Folge; }
 
     std::vector<std::string> Nimm()
     {
@@ -55,6 +59,7 @@ struct TBeobachter : TAnzeige {
     const TSpielstand& Stand;
     std::vector<std::string> Effekte;
     std::vector<std::string> Verlauf;
+    std::vector<TDruckbericht> Berichte;
 };
 
 class Zuege : public testing::Test {
@@ -66,8 +71,7 @@ protected:
         Anzeige.Nimm();
     }
 
-    // A press in the middle of a cell.
-    void Druecke(int Spalte, int Zeile) { Regeln.Druck(Spalte * 50 - 25, Zeile * 50 - 25); }
+    void Druecke(int Spalte, int Zeile) { Regeln.Druck({Spalte, Zeile}); }
 
     std::optional<TZelle> ZelleVon(int Paar, int Seite) const
     {
@@ -110,9 +114,11 @@ protected:
 
 TEST_F(Zuege, VorDemErstenSpielWirdJederDruckIgnoriert)
 {
-    for (int Y = 0; Y < 400; Y += 7)
-        for (int X = 0; X < 400; X += 7)
-            Regeln.Druck(X, Y);
+    for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
+        for (int Spalte = 1; Spalte <= Spalten; ++Spalte) {
+            Druecke(Spalte, Zeile);
+            EXPECT_EQ(Anzeige.Berichte.back(), (TDruckbericht{TDruckfolge::Nichts, {Spalte, Zeile}, "", "", 0}));
+        }
     EXPECT_TRUE(Anzeige.Effekte.empty());
     EXPECT_EQ(Stand.KlickSpalte, 8);
     EXPECT_EQ(Stand.KlickZeile, 8);
@@ -153,16 +159,6 @@ TEST_F(Zuege, NeuesSpielRaeumtAufTeiltAusUndZeichnetDasGanzeBrett)
     EXPECT_TRUE(Anzeige.Verlauf.empty());
 }
 
-TEST_F(Zuege, DruckNebenDemBrettAendertNichts)
-{
-    NeuesSpiel();
-    Druecke(3, 5);
-    for (const auto& [X, Y] : {std::pair{-1, 10}, {10, -1}, {400, 10}, {10, 400}, {-50, -50}})
-        Regeln.Druck(X, Y);
-    EXPECT_EQ(Stand.KlickSpalte, 3);
-    EXPECT_EQ(Stand.KlickZeile, 5);
-}
-
 TEST_F(Zuege, AuswaehlenAbwaehlenUndWechseln)
 {
     NeuesSpiel();
@@ -172,15 +168,21 @@ TEST_F(Zuege, AuswaehlenAbwaehlenUndWechseln)
 
     Druecke(1, 5);
     EXPECT_EQ(Anzeige.Nimm(), (std::vector<std::string>{Zelle(Links, "gewaehlt")}));
+    EXPECT_EQ(Anzeige.Berichte.back(),
+              (TDruckbericht{TDruckfolge::Ausgewaehlt, Links, Stand.Steintext(1, 5), "", 0}));
     EXPECT_EQ(Stand.AuswahlSpalte, 1);
     EXPECT_EQ(Stand.AuswahlZeile, 5);
 
     Druecke(8, 5);
     EXPECT_EQ(Anzeige.Nimm(), (std::vector<std::string>{Zelle(Links, "normal"), Zelle(Rechts, "gewaehlt")}));
+    EXPECT_EQ(Anzeige.Berichte.back(),
+              (TDruckbericht{TDruckfolge::Umgewaehlt, Rechts, Stand.Steintext(8, 5), "", 0}));
     EXPECT_EQ(Stand.AuswahlSpalte, 8);
 
     Druecke(8, 5);
     EXPECT_EQ(Anzeige.Nimm(), (std::vector<std::string>{Zelle(Rechts, "normal")}));
+    EXPECT_EQ(Anzeige.Berichte.back(),
+              (TDruckbericht{TDruckfolge::Abgewaehlt, Rechts, Stand.Steintext(8, 5), "", 0}));
     EXPECT_FALSE(Stand.HatAuswahl());
     EXPECT_EQ(Stand.AuswahlSpalte, 0);
     EXPECT_EQ(Stand.AuswahlZeile, 0);
@@ -197,9 +199,12 @@ TEST_F(Zuege, IgnorierteDrueckeSetzenNurDieKlickzelle)
     Druecke(1, 1);                      // no position of "innen"
     EXPECT_EQ(Stand.KlickSpalte, 1);
     EXPECT_EQ(Stand.KlickZeile, 1);
+    EXPECT_EQ(Anzeige.Folge(), TDruckfolge::Nichts);
     Druecke(4, 5);                      // shut in
     EXPECT_EQ(Stand.KlickSpalte, 4);
     EXPECT_EQ(Stand.KlickZeile, 5);
+    EXPECT_EQ(Anzeige.Berichte.back(),
+              (TDruckbericht{TDruckfolge::Eingesperrt, {4, 5}, Stand.Steintext(4, 5), "", 0}));
     EXPECT_TRUE(Anzeige.Effekte.empty());
     EXPECT_EQ(Stand.AuswahlSpalte, Vorher.AuswahlSpalte);
     EXPECT_EQ(Stand.AuswahlZeile, Vorher.AuswahlZeile);
@@ -287,9 +292,13 @@ TEST_F(Zuege, GanzeSpieleBisBravo)
             while (const auto Paar = FreiesPaar()) {
                 const auto [Erste, Zweite] = *Paar;
                 const int P = Stand.Felder[Erste.Spalte][Erste.Zeile].Paar;
+                const std::string Text = Stand.Steintext(Zweite.Spalte, Zweite.Zeile);
                 Druecke(Erste.Spalte, Erste.Zeile);
+                EXPECT_EQ(Anzeige.Folge(), TDruckfolge::Ausgewaehlt);
                 Druecke(Zweite.Spalte, Zweite.Zeile);
                 Erwartet.push_back(Stand.Aufgaben[P].Rechnung + " = " + Stand.Aufgaben[P].Ergebnis);
+                EXPECT_EQ(Anzeige.Berichte.back(),
+                          (TDruckbericht{TDruckfolge::Geloest, Zweite, Text, Erwartet.back(), Stand.AnzahlGeloest}));
                 const std::vector<std::string> Effekte = Anzeige.Nimm();
                 ASSERT_EQ(Effekte.size(), Stand.AnzahlGeloest == 18 ? 6u : 5u);
                 EXPECT_EQ(Effekte[1], Fortschrittstext(Stand.AnzahlGeloest));
@@ -300,9 +309,9 @@ TEST_F(Zuege, GanzeSpieleBisBravo)
                 ++Gewonnen;
                 EXPECT_EQ(Fortschrittstext(18), Texte::Fuelle(Texte::Fortschritt, {"18", "18"}));
                 // After the win every press is ignored.
-                for (int Y = 0; Y < 400; Y += 25)
-                    for (int X = 0; X < 400; X += 25)
-                        Regeln.Druck(X, Y);
+                for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
+                    for (int Spalte = 1; Spalte <= Spalten; ++Spalte)
+                        Druecke(Spalte, Zeile);
                 EXPECT_TRUE(Anzeige.Effekte.empty());
             } else {
                 ++Festgefahren;
@@ -326,7 +335,7 @@ TEST_F(Zuege, WildeDrueckeUndFormwechselHaltenDasSpielHeil)
         for (int Schritt = 0; Schritt < 3000; ++Schritt) {
             if (Zufall() % 100 == 0)
                 Einstellungen.Form = static_cast<int>(Zufall() % 4);
-            Regeln.Druck(static_cast<int>(Zufall() % 400), static_cast<int>(Zufall() % 400));
+            Druecke(static_cast<int>(Zufall() % Spalten) + 1, static_cast<int>(Zufall() % Zeilen) + 1);
             for (const std::string& Effekt : Anzeige.Nimm())
                 Bravos += Effekt == "Bravo" ? 1 : 0;
 

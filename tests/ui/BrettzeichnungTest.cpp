@@ -124,7 +124,7 @@ TEST_F(Brettzeichnung, ZuBreiterTextWirdAnBeidenSeitenAbgeschnitten)
     Brett.fill(Qt::green);
     QImage Hintergrund(400, 400, QImage::Format_RGB32);
     Hintergrund.fill(Qt::green);
-    MaleZelle(Brett, Hintergrund, Stand, 2, 2, {Qt::white, Qt::blue, Steinschrift()});
+    MaleZelle(Brett, Hintergrund, Stand, 2, 2, {Qt::white, Qt::blue, Schrift(Steinschrift)});
 
     const QRect Innen(51, 51, 47, 47);
     const QRect Text = Schriftpixel(Brett, Innen, qRgb(255, 255, 255));
@@ -147,7 +147,7 @@ TEST_F(Brettzeichnung, AusserhalbDesHintergrundsBleibtGrau)
     Brett.fill(Qt::white);
     QImage Klein(120, 120, QImage::Format_RGB32);
     Klein.fill(Qt::red);
-    MaleZelle(Brett, Klein, Stand, 3, 3, {Qt::white, Qt::blue, Steinschrift()}); // x 100..148
+    MaleZelle(Brett, Klein, Stand, 3, 3, {Qt::white, Qt::blue, Schrift(Steinschrift)}); // x 100..148
     EXPECT_EQ(Rgb(Brett, 110, 110), qRgb(255, 0, 0) & RGB_MASK);
     EXPECT_EQ(Rgb(Brett, 125, 110), qRgb(128, 128, 128) & RGB_MASK);
     EXPECT_EQ(Rgb(Brett, 110, 148), qRgb(128, 128, 128) & RGB_MASK);

@@ -61,7 +61,7 @@ TEST_F(Hochaufloesend, SchriftIstFeinerAlsVergroessert)
             QImage Einfach(400, 400, QImage::Format_RGB32);
             Einfach.fill(Qt::white);
             MaleZelle(Einfach, Hintergrund(), Stand(), Spalte, Zeile,
-                      {AlsQColor(FarbeNormal), AlsQColor(FarbeAusgewaehlt), Steinschrift()});
+                      {AlsQColor(FarbeNormal), AlsQColor(FarbeAusgewaehlt), Schrift(Steinschrift)});
             const QImage Verdoppelt = Einfach.scaled(800, 800);
             const QRect Zelle = Geraetezelle(Spalte, Zeile);
             // Outline and fill are the same, two device pixels per pixel ...

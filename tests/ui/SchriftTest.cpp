@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Aufgaben.h"
+#include "game/Aussehen.h"
 #include "ui/Schriften.h"
 
 #include <QFontInfo>
@@ -47,15 +48,15 @@ std::set<std::string> AlleTexte(int Bis)
 
 TEST(Steinschrift, IstDieGewaehlteSchriftInDreizehnPixeln)
 {
-    const QFont Schrift = Steinschrift();
-    EXPECT_EQ(Schrift.pixelSize(), 13);
-    EXPECT_FALSE(Schrift.bold());
-    EXPECT_EQ(QFontInfo(Schrift).family(), Schriftfamilie()) << "the face is installed";
+    const QFont Steine = Schrift(Steinschrift);
+    EXPECT_EQ(Steine.pixelSize(), 13);
+    EXPECT_FALSE(Steine.bold());
+    EXPECT_EQ(QFontInfo(Steine).family(), Schriftfamilie()) << "the face is installed";
 }
 
 TEST(Steinschrift, JederTextBisFuenfzigPasstAufDenStein)
 {
-    const QFontMetrics Masse(Steinschrift());
+    const QFontMetrics Masse(Schrift(Steinschrift));
     for (const int Bis : {30, 50}) {
         const std::set<std::string> Texte = AlleTexte(Bis);
         EXPECT_GT(Texte.size(), Bis == 30 ? 600u : 1800u);
