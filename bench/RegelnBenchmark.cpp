@@ -21,6 +21,7 @@ struct TStilleAnzeige : TAnzeige {
     void ZeigeFortschritt(const std::string&) override {}
     void ErgaenzeVerlauf(const std::string&) override {}
     void ZeigeBravo() override {}
+    void MeldeDruck(const TDruckbericht&) override {}
     void VerbergeHilfe() override {}
     void LeereVerlauf() override {}
     void VerbergeBravo() override {}
@@ -70,7 +71,7 @@ void DruckLoestPaar(benchmark::State& Lauf)
         Stand.AuswahlSpalte = Erste.Spalte;
         Stand.AuswahlZeile = Erste.Zeile;
         Stand.AnzahlGeloest = 0;
-        Regeln.Druck(Zweite.Spalte * 50 - 25, Zweite.Zeile * 50 - 25);
+        Regeln.Druck(Zweite);
         benchmark::DoNotOptimize(Stand);
     }
 }

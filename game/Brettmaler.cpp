@@ -22,14 +22,11 @@ void MaleRing(TZeichenflaeche& Flaeche, const TRechteck& Aussen, int Breite, TCo
 
 } // namespace
 
-void MaleGrund(TZeichenflaeche& Flaeche, bool MitSpiel)
+void MaleGrund(TZeichenflaeche& Flaeche, TGrund Grund)
 {
-    if (MitSpiel) {
-        Flaeche.FuelleRechteck(Ganzes, Brettgrau);
+    Flaeche.FuelleRechteck(Ganzes, Grund == TGrund::Weiss ? Weiss : Brettgrau);
+    if (Grund == TGrund::MitBild)
         Flaeche.ZeigeHintergrund(Ganzes);
-    } else {
-        Flaeche.FuelleRechteck(Ganzes, Weiss);
-    }
     Flaeche.Zeige(Ganzes);
 }
 

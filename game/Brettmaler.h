@@ -9,9 +9,11 @@ namespace kalumbo {
 // The board's look, drawn once for both editions through their drawing
 // operations.
 
-// The whole board beneath the tiles: grey, with the background picture of
-// the game over it. Before the first game the board is white.
-void MaleGrund(TZeichenflaeche& Flaeche, bool MitSpiel);
+// The whole board beneath the tiles: white before the first game; grey
+// while a new game is laid out; then grey with the background picture of
+// the game over it.
+enum class TGrund { Weiss, Grau, MitBild };
+void MaleGrund(TZeichenflaeche& Flaeche, TGrund Grund);
 
 // One cell: a tile as a square with a black outline, filled in its colour,
 // with its text in the middle; or, where no tile stands, the same square

@@ -27,10 +27,12 @@ public:
     // A solved problem for the history, such as "12 + 7 = 19".
     virtual void ErgaenzeVerlauf(const std::string& Zeile) = 0;
     virtual void LeereVerlauf() = 0;
-    // A new game: the board is hidden, and the background picture of the
-    // chosen item made ready for drawing. A picture that cannot be read
-    // ends the new game here, by an exception.
-    virtual void LegeBrettAn() = 0;
+    // A new game hides the board while it is laid out and drawn.
+    virtual void VerbergeBrett() = 0;
+    // The background picture of the chosen item is made ready for drawing.
+    // A picture that cannot be read ends the new game here, by an
+    // exception, with the board hidden and grey.
+    virtual void BereiteHintergrundVor() = 0;
     // The new game is drawn whole: the board is shown again.
     virtual void ZeigeBrett() = 0;
 

@@ -148,7 +148,7 @@ void TSpielsteuerung::ZeichneAllesNeu()
     if (!Bemalt)
         return;
     TZeichenflaeche& Bild = Oberflaeche.Brettbild();
-    MaleGrund(Bild, MitSpiel);
+    MaleGrund(Bild, MitSpiel ? TGrund::MitBild : TGrund::Weiss);
     for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
         for (int Spalte = 1; Spalte <= Spalten; ++Spalte)
             if (const auto& Ansicht = Gezeichnet[Nummer({Spalte, Zeile})])
@@ -219,7 +219,7 @@ void TSpielsteuerung::ZeichneStein(int Spalte, int Zeile)
     TZeichenflaeche& Bild = Oberflaeche.Brettbild();
     // The board's first drawing finds it white.
     if (!Bemalt) {
-        MaleGrund(Bild, false);
+        MaleGrund(Bild, TGrund::Weiss);
         Bemalt = true;
     }
     auto& Ansicht = Gezeichnet[Nummer({Spalte, Zeile})];
@@ -264,14 +264,17 @@ void TSpielsteuerung::VerbergeBravo()
     Oberflaeche.ZeigeBravo(false);
 }
 
-// The edition hides the board and readies the picture; a picture it
-// cannot read ends the new game there, with the board as it was.
+// Hidden, grey, then the picture over it; a picture the edition cannot
+// read ends the new game while the board is grey.
 void TSpielsteuerung::LegeBrettAn()
 {
-    Oberflaeche.LegeBrettAn();
+    Oberflaeche.VerbergeBrett();
     Gezeichnet.fill(std::nullopt);
-    Bemalt = MitSpiel = true;
-    MaleGrund(Oberflaeche.Brettbild(), true);
+    Bemalt = true;
+    MaleGrund(Oberflaeche.Brettbild(), TGrund::Grau);
+    Oberflaeche.BereiteHintergrundVor();
+    MitSpiel = true;
+    MaleGrund(Oberflaeche.Brettbild(), TGrund::MitBild);
 }
 
 // The cursor starts on the new game's first free tile.

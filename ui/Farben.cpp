@@ -3,9 +3,6 @@
 
 namespace kalumbo {
 
-TColor FarbeNormal = StartFarbeNormal;
-TColor FarbeAusgewaehlt = StartFarbeAusgewaehlt;
-
 QColor AlsQColor(TColor Farbe)
 {
     return QColor(Rotanteil(Farbe), Gruenanteil(Farbe), Blauanteil(Farbe));

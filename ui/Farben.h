@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/Aussehen.h"
+#include "game/Zeichenflaeche.h"
 
 #include <QColor>
 
 namespace kalumbo {
 
-// The two tile colours. They hold for the whole run, across games; only
-// the colour buttons change them.
-extern TColor FarbeNormal;
-extern TColor FarbeAusgewaehlt;
-
+// The game's colours as Qt's and back.
 QColor AlsQColor(TColor Farbe);
 TColor AusQColor(const QColor& Farbe);
 

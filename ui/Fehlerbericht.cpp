@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Fehlerbericht.h"
 
+#include "game/Meldung.h"
 #include "ui/Textquelle.h"
 
 #include <QApplication>
@@ -27,9 +28,7 @@ void ZeigeMeldungsfenster(const QString& Text)
 
 QString Meldungstext(const QString& Meldung)
 {
-    if (!Meldung.isEmpty() && Meldung.back() > QLatin1Char('.'))
-        return Meldung + QLatin1Char('.');
-    return Meldung;
+    return QString::fromStdString(Meldungstext(Meldung.toStdString()));
 }
 
 void MeldeFehler(const QString& Meldung)

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/TForm1.h"
 
-#include "game/Formen.h"
-#include "game/Zellbeschreibung.h"
 #include "ui/BildFeld.h"
-#include "ui/Brettmaler.h"
 #include "ui/Farben.h"
 #include "ui/Farbwahl.h"
 #include "ui/Fehlerbericht.h"
@@ -97,8 +94,13 @@ TForm1::TForm1(std::unique_ptr<TZufallsquelle> Zufallsquelle, QWidget* Eltern)
       HilfeKnopf(Knopf(this, "HilfeKnopf", {424, 8, 57, 25}, QText(Texte::Hilfe),
                     Standardglyphe(this, QStyle::SP_MessageBoxQuestion), QText(Texte::HilfeHinweis))),
       Farbwahl(std::make_unique<TQtFarbwahl>()),
-      Zufallsquelle(std::move(Zufallsquelle)),
-      Regeln(Stand, *this, *this->Zufallsquelle, *this)
+      Brettflaeche([this]() -> QImage& { return Spielbrett->Leinwand(Brettmass); },
+                   [this]() -> const QImage& { return HintergrundFuerBrett(); },
+                   [this](const QRect& Teil) { Spielbrett->update(Teil); }),
+      Zeigerflaeche([this]() -> QImage& { return Spielbrett->Zeigerebene(); },
+                    [this]() -> const QImage& { return Spielbrett->Zeigerebene(); },
+                    [this](const QRect& Teil) { Spielbrett->update(Teil); }),
+      Steuerung(*this, std::move(Zufallsquelle))
 {
     RichteFensterEin();
     RichteSeitenEin();
@@ -187,24 +189,25 @@ void TForm1::VerbindeHandler()
     Verbinde(HilfeKnopf, &TForm1::HilfeKnopfClick);
     Verbinde(Hilfe->FertigKnopf, &TForm1::FertigKnopfClick);
 
-    connect(Spielbrett, &TBildFeld::MausGedrueckt, this,
-            [this](Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
-                FuehreAus([&] { SpielbrettMouseDown(Spielbrett, Button, Shift, X, Y); });
-            });
-    Spielbrett->SetzeBeschreiber(
-        [this](TZelle Zelle) { return BeschreibeZelle(Stand, FormFuerItem(FormIndex()), Zelle); });
+    Spielbrett->Steuere(Steuerung);
+    // Another shape decides anew which tiles are shut in.
+    for (int Index = 0; Index < Form->Items().size(); ++Index)
+        connect(Form->Knopf(Index), &QRadioButton::toggled, this, [this](bool Gewaehlt) {
+            if (Gewaehlt)
+                Steuerung.EinstellungGeaendert();
+        });
 }
 
 // The two start colours become the chooser's first custom colours.
 void TForm1::UebernimmStartfarben(QObject*)
 {
-    Farbwahl->CustomColors.append(TFarbwahl::Eintrag(0, FarbeNormal));
-    Farbwahl->CustomColors.append(TFarbwahl::Eintrag(1, FarbeAusgewaehlt));
+    Farbwahl->CustomColors.append(TFarbwahl::Eintrag(0, StartFarbeNormal));
+    Farbwahl->CustomColors.append(TFarbwahl::Eintrag(1, StartFarbeAusgewaehlt));
 }
 
 void TForm1::NeuesSpielKnopfClick(QObject*)
 {
-    NeuesSpiel();
+    Steuerung.NeuesSpiel();
 }
 
 void TForm1::EndeKnopfClick(QObject*)
@@ -214,33 +217,37 @@ void TForm1::EndeKnopfClick(QObject*)
 
 void TForm1::FarbeNormalKnopfClick(QObject*)
 {
-    WaehleFarbe(FarbeNormal);
+    WaehleFarbe(TSteinfarbe::Normal);
 }
 
 void TForm1::FarbeAusgewaehltKnopfClick(QObject*)
 {
-    WaehleFarbe(FarbeAusgewaehlt);
+    WaehleFarbe(TSteinfarbe::Ausgewaehlt);
 }
 
 // Confirmed or not, the board is drawn again.
-void TForm1::WaehleFarbe(TColor& Farbe)
+void TForm1::WaehleFarbe(TSteinfarbe Welche)
 {
-    Farbwahl->Color = Farbe;
+    const TSteinfarben& Jetzt = Steuerung.Farben();
+    Farbwahl->Color = Welche == TSteinfarbe::Normal ? Jetzt.Normal : Jetzt.Ausgewaehlt;
+    std::optional<TColor> Neu;
     if (Farbwahl->Execute(this))
-        Farbe = Farbwahl->Color;
-    ZeichneBrett();
+        Neu = Farbwahl->Color;
+    Steuerung.FarbeGewaehlt(Welche, Neu);
 }
 
 void TForm1::HilfeKnopfClick(QObject*)
 {
-    Hilfe->setVisible(!Hilfe->isVisible());
+    Steuerung.SchalteHilfe();
 }
 
 void TForm1::FertigKnopfClick(QObject*)
 {
-    Hilfe->hide();
+    Steuerung.Fertig();
 }
 
+// Enter presses a focused button; on a control that does not take it, it
+// is the game's to decide: while the help is shown, it presses "Fertig".
 void TForm1::keyPressEvent(QKeyEvent* Ereignis)
 {
     const bool Eingabetaste = Ereignis->key() == Qt::Key_Return || Ereignis->key() == Qt::Key_Enter;
@@ -251,27 +258,22 @@ void TForm1::keyPressEvent(QKeyEvent* Ereignis)
     QWidget* Fokus = focusWidget();
     if (auto* Knopf = qobject_cast<QPushButton*>(Fokus))
         Knopf->animateClick();
-    else if (qobject_cast<QPlainTextEdit*>(Fokus) == nullptr && Hilfe->isVisible())
-        Hilfe->FertigKnopf->animateClick();
+    else if (qobject_cast<QPlainTextEdit*>(Fokus) == nullptr)
+        Steuerung.Eingabetaste();
 }
 
-void TForm1::SpielbrettMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)
+void TForm1::ZeigeHilfe(bool Sichtbar)
 {
-    if (const auto Zelle = ZelleAnPixel(X, Y))
-        Regeln.Druck(*Zelle);
+    Hilfe->setVisible(Sichtbar);
 }
 
-// The rules run the whole sequence; the window lays out the board with
-// its picture. A picture that cannot be read ends it there, with the
-// board hidden.
-void TForm1::NeuesSpiel()
+void TForm1::ZeigeBravo(bool Sichtbar)
 {
-    Regeln.NeuesSpiel();
-}
-
-void TForm1::VerbergeHilfe()
-{
-    Hilfe->hide();
+    // Sized to its text when a game is first won: until then nobody needs
+    // the large bold font, and the start of the program need not load it.
+    if (Sichtbar)
+        Bravo->adjustSize();
+    Bravo->setVisible(Sichtbar);
 }
 
 void TForm1::LeereVerlauf()
@@ -279,29 +281,48 @@ void TForm1::LeereVerlauf()
     History->clear();
 }
 
-void TForm1::VerbergeBravo()
-{
-    Bravo->hide();
-}
-
-void TForm1::LegeBrettAn()
+void TForm1::VerbergeBrett()
 {
     Spielbrett->hide();
-    Spielbrett->NeueLeinwand(Brettmass, AlsQColor(Brettgrau));
-    SetzeHintergrund();
-    QPainter Maler(&Spielbrett->Leinwand(Brettmass));
-    Maler.drawImage(QPoint(0, 0), HintergrundFuerBrett());
 }
 
 void TForm1::ZeigeBrett()
 {
     Spielbrett->show();
-    Spielbrett->BeginneSpiel(Stand.Felder, FormFuerItem(FormIndex()));
+}
+
+void TForm1::ZeigeZeiger(TZelle Zelle)
+{
+    Spielbrett->MeldeZeiger(Zelle);
+}
+
+void TForm1::MeldeZelle(TZelle Zelle, const TZellbeschreibung& Neu, const TZellbeschreibung& Alt)
+{
+    Spielbrett->MeldeZelle(Zelle, Neu, Alt);
+}
+
+void TForm1::ZeigeMeldung(const std::string& Text)
+{
+    MeldeFehler(QString::fromStdString(Text));
+}
+
+// A screen reader follows the cells' own reports: the cell under the
+// cursor, and each cell whose words a press changed.
+void TForm1::SageAn(const std::string&) {}
+
+TZeichenflaeche& TForm1::Brettbild()
+{
+    return Brettflaeche;
+}
+
+TZeichenflaeche& TForm1::Zeigerebene()
+{
+    return Zeigerflaeche;
 }
 
 // The picture file of the chosen item ("Bild1.jpg" ...) when there is one,
 // otherwise the built-in picture, decoded once for the whole run.
-void TForm1::SetzeHintergrund()
+void TForm1::BereiteHintergrundVor()
 {
     const int Index = std::clamp(Hintergrund->ItemIndex(), 0, AnzahlBilder - 1);
     const QString Dateiname = Hintergrund->Items().at(Index) + QStringLiteral(".jpg");
@@ -330,19 +351,6 @@ const QImage& TForm1::HintergrundFuerBrett()
         SkaliertAus = Original.cacheKey();
     }
     return SkalierterHintergrund;
-}
-
-void TForm1::ZeichneStein(int Spalte, int Zeile)
-{
-    static const QFont Schrift = kalumbo::Schrift(Steinschrift);
-    MaleZelle(Spielbrett->Leinwand(Brettmass), HintergrundFuerBrett(), Stand, Spalte, Zeile,
-              {AlsQColor(FarbeNormal), AlsQColor(FarbeAusgewaehlt), Schrift});
-    Spielbrett->update(Zellgroesse * (Spalte - 1), Zellgroesse * (Zeile - 1), Zellgroesse, Zellgroesse);
-}
-
-void TForm1::ZeichneBrett()
-{
-    Regeln.ZeichneBrett();
 }
 
 // The label is as wide as its text and keeps its right edge.
@@ -377,17 +385,6 @@ void TForm1::ErgaenzeVerlauf(const std::string& Zeile)
 {
     History->appendPlainText(QString::fromStdString(Zeile));
 }
-
-void TForm1::ZeigeBravo()
-{
-    // Sized to its text when a game is first won: until then nobody needs
-    // the large bold font, and the start of the program need not load it.
-    Bravo->adjustSize();
-    Bravo->show();
-}
-
-// Screen readers hear what changed on the board from the board itself.
-void TForm1::MeldeDruck(const TDruckbericht&) {}
 
 std::array<TBildFeld*, 4> TForm1::EingebauteBilder() const
 {

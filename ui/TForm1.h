@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/Anzeige.h"
-#include "game/Einstellungen.h"
-#include "game/Regeln.h"
-#include "game/Spielstand.h"
+#include "game/Oberflaeche.h"
+#include "game/Spielsteuerung.h"
 #include "game/Zufall.h"
-#include "ui/Farben.h"
+#include "ui/Bildflaeche.h"
 #include "ui/Spielbrett.h"
 
 #include <QImage>
@@ -29,10 +27,10 @@ class TRadioGruppe;
 class TVerlaufsliste;
 
 // The game's one window: the board with its picture, the buttons, and the
-// pages "Spiel" and "Einstellungen". It owns the game state, answers the
-// rules' questions for the settings from its radio-button groups, and
-// shows what the rules report.
-class TForm1 : public QWidget, private TEinstellungen, private TAnzeige {
+// pages "Spiel" and "Einstellungen". It holds the game's steering, hands
+// it the player's events, answers its questions for the settings from the
+// radio-button groups, and shows what it reports.
+class TForm1 : public QWidget, private TOberflaeche {
     Q_OBJECT
 
 public:
@@ -41,12 +39,8 @@ public:
     explicit TForm1(std::unique_ptr<TZufallsquelle> Zufallsquelle, QWidget* Eltern = nullptr);
     ~TForm1() override;
 
-    const TSpielstand& Spielstand() const { return Stand; }
-
-    // Draws one cell of the board from the game state.
-    void ZeichneStein(int Spalte, int Zeile) override;
-    // Draws every position of the chosen shape.
-    void ZeichneBrett();
+    const TSpielstand& Spielstand() const { return Steuerung.Spielstand(); }
+    TSpielsteuerung& Spielsteuerung() { return Steuerung; }
 
     // The controls, in the order they are made: each lies above the ones
     // before it.
@@ -92,32 +86,34 @@ private:
     void FarbeAusgewaehltKnopfClick(QObject* Sender);
     void HilfeKnopfClick(QObject* Sender);
     void FertigKnopfClick(QObject* Sender);
-    void SpielbrettMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
 
-    void NeuesSpiel();
-    void SetzeHintergrund();
     const QImage& HintergrundFuerBrett();
     void SetzeFortschritt(const QString& Text);
-    void WaehleFarbe(TColor& Farbe);
+    void WaehleFarbe(TSteinfarbe Welche);
 
     void RichteFensterEin();
     void RichteSeitenEin();
     void RichteTabfolgeEin();
     void VerbindeHandler();
 
-    // What the rules ask and report.
+    // What the steering asks and shows.
     int ZahlenIndex() const override;
     int RechenartenIndex() const override;
     int FormIndex() const override;
+    TZeichenflaeche& Brettbild() override;
+    TZeichenflaeche& Zeigerebene() override;
+    void ZeigeHilfe(bool Sichtbar) override;
+    void ZeigeBravo(bool Sichtbar) override;
     void ZeigeFortschritt(const std::string& Text) override;
     void ErgaenzeVerlauf(const std::string& Zeile) override;
-    void ZeigeBravo() override;
-    void MeldeDruck(const TDruckbericht& Bericht) override;
-    void VerbergeHilfe() override;
     void LeereVerlauf() override;
-    void VerbergeBravo() override;
-    void LegeBrettAn() override;
+    void VerbergeBrett() override;
+    void BereiteHintergrundVor() override;
     void ZeigeBrett() override;
+    void ZeigeZeiger(TZelle Zelle) override;
+    void MeldeZelle(TZelle Zelle, const TZellbeschreibung& Neu, const TZellbeschreibung& Alt) override;
+    void ZeigeMeldung(const std::string& Text) override;
+    void SageAn(const std::string& Text) override;
 
     std::array<TBildFeld*, 4> EingebauteBilder() const;
 
@@ -125,9 +121,9 @@ private:
     QImage SkalierterHintergrund;
     qint64 SkaliertAus = 0; // the cache key of the picture it was made from
 
-    TSpielstand Stand;
-    std::unique_ptr<TZufallsquelle> Zufallsquelle;
-    TRegeln Regeln;
+    TBildflaeche Brettflaeche;
+    TBildflaeche Zeigerflaeche;
+    TSpielsteuerung Steuerung;
 };
 
 } // namespace kalumbo

@@ -330,6 +330,9 @@ TEST_F(Steuerung, UnlesbaresBildBeendetDasNeueSpiel)
     Oberflaeche.BildUnlesbar = true;
     EXPECT_THROW(Spiel.NeuesSpiel(), std::runtime_error);
     EXPECT_FALSE(Spiel.HilfeSichtbar());
+    EXPECT_FALSE(Oberflaeche.BrettSichtbar);
+    for (const auto& [X, Y] : {std::pair{0, 0}, {199, 233}, {399, 399}})
+        EXPECT_EQ(Oberflaeche.Brett.At(X, Y), Brettgrau);
     for (int Z = 1; Z <= 8; ++Z)
         for (int S = 1; S <= 8; ++S)
             EXPECT_EQ(Oberflaeche.Zellen[static_cast<std::size_t>((Z - 1) * 8 + S - 1)], Spiel.Beschreibung({S, Z}));

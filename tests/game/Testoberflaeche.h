@@ -90,11 +90,11 @@ public:
     void ZeigeFortschritt(const std::string& Text) override { Fortschritt = Text; }
     void ErgaenzeVerlauf(const std::string& Zeile) override { Verlauf.push_back(Zeile); }
     void LeereVerlauf() override { Verlauf.clear(); }
-    void LegeBrettAn() override
+    void VerbergeBrett() override { BrettSichtbar = false; }
+    void BereiteHintergrundVor() override
     {
         if (BildUnlesbar)
             throw std::runtime_error("JPEG-Fehlernr. 52");
-        BrettSichtbar = false;
         Brett.MitBild = true;
     }
     void ZeigeBrett() override { BrettSichtbar = true; }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fensterhilfen.h"
 
-#include "ui/Brettmaler.h"
+#include "game/Brettmaler.h"
+#include "ui/Bildflaeche.h"
+#include "ui/Farben.h"
 #include "ui/Schriften.h"
 
 #include <QApplication>
@@ -47,6 +49,21 @@ QRect Schriftpixel(const QImage& Bild, const QRect& Innen, QRgb Fuellung)
 }
 
 using Brettzeichnung = FensterTest;
+
+// The game's drawing of one cell, by the desktop's drawing operations,
+// into the picture given, with the background given.
+void MaleZelle(QImage& Brett, const QImage& Hintergrund, TZelle Zelle, const TZellansicht& Ansicht)
+{
+    TBildflaeche Flaeche([&]() -> QImage& { return Brett; }, [&]() -> const QImage& { return Hintergrund; },
+                         [](const QRect&) {});
+    kalumbo::MaleZelle(Flaeche, Zelle, Ansicht, {AusQColor(Qt::white), AusQColor(Qt::blue)});
+}
+
+// A redraw of the board as the colour buttons make it.
+void ZeichneBrett(TForm1& Form1, std::optional<TColor> Normal = std::nullopt)
+{
+    Form1.Spielsteuerung().FarbeGewaehlt(TSteinfarbe::Normal, Normal);
+}
 
 TEST_F(Brettzeichnung, SteineMitRahmenFuellungUndHintergrundlinie)
 {
@@ -117,14 +134,11 @@ TEST_F(Brettzeichnung, GeraeumteZelleZeigtGenauDenHintergrund)
 
 TEST_F(Brettzeichnung, ZuBreiterTextWirdAnBeidenSeitenAbgeschnitten)
 {
-    TSpielstand Stand;
-    Stand.Aufgaben[1] = {"888888888888", "1"};
-    Stand.Felder[2][2] = {1, Rechnungsstein};
     QImage Brett(400, 400, QImage::Format_RGB32);
     Brett.fill(Qt::green);
     QImage Hintergrund(400, 400, QImage::Format_RGB32);
     Hintergrund.fill(Qt::green);
-    MaleZelle(Brett, Hintergrund, Stand, 2, 2, {Qt::white, Qt::blue, Schrift(Steinschrift)});
+    MaleZelle(Brett, Hintergrund, {2, 2}, {TZellbild::Stein, "888888888888"});
 
     const QRect Innen(51, 51, 47, 47);
     const QRect Text = Schriftpixel(Brett, Innen, qRgb(255, 255, 255));
@@ -142,12 +156,11 @@ TEST_F(Brettzeichnung, ZuBreiterTextWirdAnBeidenSeitenAbgeschnitten)
 
 TEST_F(Brettzeichnung, AusserhalbDesHintergrundsBleibtGrau)
 {
-    TSpielstand Stand;
     QImage Brett(400, 400, QImage::Format_RGB32);
     Brett.fill(Qt::white);
     QImage Klein(120, 120, QImage::Format_RGB32);
     Klein.fill(Qt::red);
-    MaleZelle(Brett, Klein, Stand, 3, 3, {Qt::white, Qt::blue, Schrift(Steinschrift)}); // x 100..148
+    MaleZelle(Brett, Klein, {3, 3}, {}); // x 100..148
     EXPECT_EQ(Rgb(Brett, 110, 110), qRgb(255, 0, 0) & RGB_MASK);
     EXPECT_EQ(Rgb(Brett, 125, 110), qRgb(128, 128, 128) & RGB_MASK);
     EXPECT_EQ(Rgb(Brett, 110, 148), qRgb(128, 128, 128) & RGB_MASK);
@@ -156,7 +169,7 @@ TEST_F(Brettzeichnung, AusserhalbDesHintergrundsBleibtGrau)
 
 TEST_F(Brettzeichnung, ZeichnenVorDemErstenSpielGibtWeiss)
 {
-    Form1->ZeichneBrett();
+    ZeichneBrett(*Form1);
     ASSERT_EQ(Brettbild().size(), QSize(400, 400));
     for (int Y = 0; Y < 400; Y += 7)
         for (int X = 0; X < 400; X += 7)
@@ -187,8 +200,7 @@ TEST_F(Brettzeichnung, BildschirmZeigtDasBrettbildUnverfaelscht)
     LoeseEinPaar();
     KlickeZelle(1, 5);
     EXPECT_TRUE(BildschirmZeigt(Form1->Spielbrett, Brettbild()));
-    FarbeNormal = 0x0000C000;
-    Form1->ZeichneBrett();
+    ZeichneBrett(*Form1, 0x0000C000);
     EXPECT_TRUE(BildschirmZeigt(Form1->Spielbrett, Brettbild()));
 }
 
@@ -216,7 +228,7 @@ TEST_F(Brettzeichnung, NeuZeichnenAendertNichts)
     NeuesSpiel();
     KlickeZelle(1, 5);
     const QImage Vorher = Brettbild();
-    Form1->ZeichneBrett();
+    ZeichneBrett(*Form1);
     EXPECT_EQ(Brettbild(), Vorher);
 }
 

@@ -73,7 +73,7 @@ TEST_F(Farben, AbbrechenLaesstDieFarbeUndZeichntNeu)
     Form1->Spielbrett->Leinwand({400, 400}).setPixel(202, 202, qRgb(1, 2, 3));
     Klicke(Form1->FarbeNormalKnopf);
     EXPECT_EQ(Wahl->Aufrufe, 1);
-    EXPECT_EQ(FarbeNormal, StartFarbeNormal);
+    EXPECT_EQ(Steinfarben().Normal, StartFarbeNormal);
     EXPECT_EQ(Brettbild(), Vorher);
 }
 
@@ -83,7 +83,7 @@ TEST_F(Farben, NeueAuswahlfarbeGiltSofortUndDieAuswahlBleibt)
     KlickeZelle(1, 5);
     Wahl->Antwort = QColor(0, 200, 0);
     Klicke(Form1->FarbeAusgewaehltKnopf);
-    EXPECT_EQ(FarbeAusgewaehlt, 0x0000C800u);
+    EXPECT_EQ(Steinfarben().Ausgewaehlt, 0x0000C800u);
     EXPECT_TRUE(Stand().IstAusgewaehlt(1, 5));
     EXPECT_EQ(Rgb(Brettbild(), 2, 202), qRgb(0, 200, 0) & RGB_MASK);
     EXPECT_EQ(Rgb(Brettbild(), 352, 202), AlsQColor(StartFarbeNormal).rgb() & RGB_MASK);
@@ -143,13 +143,13 @@ TEST_F(Farben, FarbeVorDemErstenSpielGiltFuerDasSpiel)
 {
     Wahl->Antwort = QColor(0, 0, 255);
     Klicke(Form1->FarbeNormalKnopf);
-    EXPECT_EQ(FarbeNormal, 0x00FF0000u);
+    EXPECT_EQ(Steinfarben().Normal, 0x00FF0000u);
     EXPECT_EQ(Rgb(Brettbild(), 202, 202), qRgb(255, 255, 255) & RGB_MASK) << "no tile yet, white";
     NeuesSpiel();
     EXPECT_EQ(Rgb(Brettbild(), 202, 202), qRgb(0, 0, 255) & RGB_MASK);
     // A new game does not reset the colour.
     NeuesSpiel();
-    EXPECT_EQ(FarbeNormal, 0x00FF0000u);
+    EXPECT_EQ(Steinfarben().Normal, 0x00FF0000u);
 }
 
 // Qt's own dialog, driven from a timer once it is open.
@@ -184,11 +184,11 @@ TEST_F(EchteFarbwahl, BestaetigenUndAbbrechen)
     EXPECT_FALSE(Offen.Nativ);
     EXPECT_EQ(Offen.EigeneA, AlsQColor(StartFarbeNormal));
     EXPECT_EQ(Offen.EigeneB, AlsQColor(StartFarbeAusgewaehlt));
-    EXPECT_EQ(FarbeNormal, 0x00030201u);
+    EXPECT_EQ(Steinfarben().Normal, 0x00030201u);
 
     ASSERT_TRUE(Bedient(QColor(9, 9, 9), false)) << "no colour dialog";
     EXPECT_EQ(Offen.Farbe, QColor(1, 2, 3));
-    EXPECT_EQ(FarbeNormal, 0x00030201u);
+    EXPECT_EQ(Steinfarben().Normal, 0x00030201u);
     EXPECT_EQ(Form1->Farbwahl->CustomColors, (QStringList{"ColorA=A0D0FF", "ColorB=A06010"}));
 }
 

@@ -102,14 +102,12 @@ inline bool GehtRundum(const QImage& Glyphe)
 }
 
 // A fresh window for every test, shown as at the start of the program,
-// with the colours at their start values and error reports collected
+// with error reports collected
 // instead of shown.
 class FensterTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        FarbeNormal = StartFarbeNormal;
-        FarbeAusgewaehlt = StartFarbeAusgewaehlt;
         VorherigeAnzeige = SetzeFehleranzeige([this](const QString& Text) { Meldungen.append(Text); });
         Form1 = std::make_unique<TForm1>(std::make_unique<TSaatZufall>(Saat()));
         Form1->show();
@@ -126,6 +124,7 @@ protected:
     }
 
     const TSpielstand& Stand() const { return Form1->Spielstand(); }
+    const TSteinfarben& Steinfarben() const { return Form1->Spielsteuerung().Farben(); }
     const QImage& Brettbild() const { return Form1->Spielbrett->Bild(); }
     const QImage& Hintergrund() const { return Form1->Bild->Bild(); }
 

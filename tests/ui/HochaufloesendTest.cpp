@@ -2,7 +2,8 @@
 // The board on a screen with two pixels per logical pixel.
 #include "Fensterhilfen.h"
 
-#include "ui/Brettmaler.h"
+#include "game/Brettmaler.h"
+#include "ui/Bildflaeche.h"
 #include "ui/RadioGruppe.h"
 #include "ui/Schriften.h"
 
@@ -60,8 +61,9 @@ TEST_F(Hochaufloesend, SchriftIstFeinerAlsVergroessert)
             // The same tile drawn at one pixel per logical pixel, then doubled.
             QImage Einfach(400, 400, QImage::Format_RGB32);
             Einfach.fill(Qt::white);
-            MaleZelle(Einfach, Hintergrund(), Stand(), Spalte, Zeile,
-                      {AlsQColor(FarbeNormal), AlsQColor(FarbeAusgewaehlt), Schrift(Steinschrift)});
+            TBildflaeche Flaeche([&]() -> QImage& { return Einfach; }, [&]() -> const QImage& { return Hintergrund(); },
+                                 [](const QRect&) {});
+            MaleZelle(Flaeche, {Spalte, Zeile}, Zellansicht(Stand(), {Spalte, Zeile}), Steinfarben());
             const QImage Verdoppelt = Einfach.scaled(800, 800);
             const QRect Zelle = Geraetezelle(Spalte, Zeile);
             // Outline and fill are the same, two device pixels per pixel ...

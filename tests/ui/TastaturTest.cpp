@@ -104,22 +104,28 @@ TEST_F(Tastatur, RahmenNurAufDemBildschirm)
     EXPECT_EQ(Brettbild32(), Vorher);
     const QRect Stein = TSpielbrett::Zellrechteck(Brett()->Zeigerzelle());
     const QRgb Fuellung = Vorher.pixel(Stein.topLeft() + QPoint(1, 1));
-    int Text = 0;
+    int Text = 0, Seiten = 0;
     for (int Y = Stein.top() - 1; Y <= Stein.bottom() + 1; ++Y)
         for (int X = Stein.left() - 1; X <= Stein.right() + 1; ++X) {
             if (!Vorher.rect().contains(X, Y))
                 continue;
             const QRgb Bild = Vorher.pixel(X, Y), Sicht = Schirm.pixel(X, Y);
             const int Rand = std::min({X - Stein.left(), Y - Stein.top(), Stein.right() - X, Stein.bottom() - Y});
-            if (Rand < 1)
+            const bool ObenOderUnten = std::min(Y - Stein.top(), Stein.bottom() - Y) == Rand;
+            if (Rand < 1) {
                 EXPECT_EQ(Sicht, qRgb(255, 255, 255)) << X << "," << Y;
-            else if (Rand < 3 && Bild == Fuellung)
+            } else if (Rand < 3 && ObenOderUnten) {
                 EXPECT_EQ(Sicht, qRgb(0, 0, 0)) << X << "," << Y;
-            else if (Bild != Fuellung && Rand >= 1) {
+            } else if (Rand < 3 && Sicht == qRgb(0, 0, 0)) {
+                // The black ring's sides lie on the tile's colour only.
+                ++Seiten;
+                EXPECT_EQ(Bild, Fuellung) << X << "," << Y;
+            } else if (Bild != Fuellung) {
                 ++Text;
                 EXPECT_EQ(Sicht, Bild) << "text covered at " << X << "," << Y;
             }
         }
+    EXPECT_GT(Seiten, 20) << "the frame has sides";
     EXPECT_GT(Text, 20) << "the tile shows its text";
 
     const auto Paar = FreiesPaar();

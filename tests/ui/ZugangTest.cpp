@@ -82,7 +82,6 @@ TEST_F(Zugang, PaarMitTastenAendertZellen)
     EXPECT_TRUE(Zelle(Start)->state().focused);
 
     const auto Gehe = [&](TZelle Ziel) {
-        Form1->Spielbrett->BeginneSpiel(Stand().Felder, Form()); // back to the start cell
         for (int Schritt = 0; Schritt < 16 && !(Form1->Spielbrett->Zeigerzelle() == Ziel); ++Schritt) {
             const TZelle Jetzt = Form1->Spielbrett->Zeigerzelle();
             QTest::keyClick(Form1->Spielbrett, Jetzt.Zeile < Ziel.Zeile     ? Qt::Key_Down
