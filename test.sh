@@ -8,7 +8,10 @@
 #                  clang against libc++, so the game does not lean on one
 #                  standard library
 #   build-web/     the browser edition: the rules' tests compiled to
-#                  WebAssembly under Node, and the page in Chromium
+#                  WebAssembly under Node, and the page in Chromium,
+#                  Firefox ESR and WebKitGTK
+# The page is built before the first tests run: one of them compares what
+# the desktop and the page show for the same game.
 # The exit code is 0 only when all pass. At the end it prints how long
 # each stage took.
 set -euo pipefail
@@ -38,6 +41,7 @@ pruefe() {
 stufe "set-up" ensure_packages "${PAKETE_TEST[@]}" "${PAKETE_WEB[@]}"
 
 stufe "build" build_project build
+stufe "build web" ./web.sh
 stufe "test" pruefe build
 
 # Only what the tests use: no benchmarks, tools or package.
@@ -56,5 +60,4 @@ baue_libcxx() {
 stufe "build libc++" baue_libcxx
 stufe "test libc++" pruefe build-libcxx
 
-stufe "build web" ./web.sh
 stufe "test web" pruefe build-web
