@@ -7,7 +7,7 @@
 // every load and stores nothing, so "Noch einmal spielen" and a reload
 // start with the link again. A part that cannot be read is reported in the
 // game's message box, and its group keeps its default.
-// Needs: Meldung.
+// Needs: Spiel, once the game has loaded.
 const Klassenlink = (() => {
   // Far longer than any class link: a longer address is read up to here.
   const LAENGSTE = 2000;
@@ -26,7 +26,7 @@ const Klassenlink = (() => {
     for (const [gruppe, item] of Object.entries(wahl.items))
       document.querySelector(`input[name="${gruppe}"][value="${item}"]`).checked = true;
     if (wahl.meldung !== '')
-      Meldung.zeige(wahl.meldung);
+      Spiel.melde(wahl.meldung);
   }
 
   // An address changed by hand starts the game afresh with it, as a new

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/Spielstand.h"
+#include "game/Startwahl.h"
+
+#include <string>
+
+namespace kalumbo::web {
+
+// What a class link chooses, for the page: {"items": {"Form": 2, ...},
+// "meldung": "..."}, with the item in each group it names and the message
+// about whatever it could not read, empty when there is none.
+std::string KlassenlinkAlsJson(const TStartwahl& Wahl);
+
+// The game as it stands, for tests and measurements: the last press, the
+// selection, the count, the problems, and every cell, column by column,
+// with its pair, its side and whether its tile may be taken now in the
+// given shape.
+std::string SpielstandAlsJson(const TSpielstand& Stand, int Form);
+
+} // namespace kalumbo::web
