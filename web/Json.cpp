@@ -7,23 +7,26 @@
 
 namespace kalumbo::web {
 
+// Its keys in the order they are written.
+using TJson = nlohmann::ordered_json;
+
 std::string KlassenlinkAlsJson(const TStartwahl& Wahl)
 {
-    nlohmann::ordered_json Items = nlohmann::ordered_json::object();
+    TJson Items = TJson::object();
     for (const TStartoption& Option : Startoptionen())
         if (const int Item = Wahl.Item(Option.Gruppe); Item >= 0)
             Items[std::string(Gruppenname(Option.Gruppe))] = Item;
-    return nlohmann::ordered_json{{"items", Items}, {"meldung", Klassenlinkbericht(Wahl)}}.dump();
+    return TJson{{"items", Items}, {"meldung", Klassenlinkbericht(Wahl)}}.dump();
 }
 
 std::string SpielstandAlsJson(const TSpielstand& Stand, int Form)
 {
-    nlohmann::ordered_json Aufgaben = nlohmann::ordered_json::array();
+    TJson Aufgaben = TJson::array();
     for (int Nummer = 1; Nummer <= AnzahlPaare; ++Nummer)
         Aufgaben.push_back({Stand.Aufgaben[Nummer].Rechnung, Stand.Aufgaben[Nummer].Ergebnis});
-    nlohmann::ordered_json Felder = nlohmann::ordered_json::array();
+    TJson Felder = TJson::array();
     for (int Spalte = 1; Spalte <= Spalten; ++Spalte) {
-        nlohmann::ordered_json& Reihe = Felder.emplace_back(nlohmann::ordered_json::array());
+        TJson& Reihe = Felder.emplace_back(TJson::array());
         for (int Zeile = 1; Zeile <= Zeilen; ++Zeile) {
             const TFeld& Feld = Stand.Felder[Spalte][Zeile];
             Reihe.push_back({{"paar", Feld.Paar},
@@ -31,11 +34,11 @@ std::string SpielstandAlsJson(const TSpielstand& Stand, int Form)
                              {"frei", IstFreierStein(Stand.Felder, Form, Spalte, Zeile)}});
         }
     }
-    return nlohmann::ordered_json{{"klick", {Stand.KlickSpalte, Stand.KlickZeile}},
-                          {"auswahl", {Stand.AuswahlSpalte, Stand.AuswahlZeile}},
-                          {"geloest", Stand.AnzahlGeloest},
-                          {"aufgaben", Aufgaben},
-                          {"felder", Felder}}
+    return TJson{{"klick", {Stand.KlickSpalte, Stand.KlickZeile}},
+                 {"auswahl", {Stand.AuswahlSpalte, Stand.AuswahlZeile}},
+                 {"geloest", Stand.AnzahlGeloest},
+                 {"aufgaben", Aufgaben},
+                 {"felder", Felder}}
         .dump();
 }
 
