@@ -9,6 +9,7 @@
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { starteBrowser } = require('./hilfen/browser');
+const { stoere } = require('./hilfen/server');
 const { zustand, freiesPaar, druecke, bildschirm } = require('./hilfen/spiel');
 const { grauesJpeg } = require('./hilfen/jpeg');
 const { Texte, fuelle } = require('./hilfen/texte');
@@ -211,5 +212,49 @@ describe('Eigene Bilder', () => {
     assert.ok(!(await seite.isVisible('#Meldung')));
     assert.ok(await seite.isChecked('input[name=Hintergrund][value="3"]'));
     assert.equal(await seite.evaluate(() => Bilder.hatEigenes(3)), false);
+  });
+});
+
+describe('Der Dekoder von einem Webserver', () => {
+  let browser, besuch, heile = () => {};
+  before(async () => {
+    browser = await starteBrowser();
+    besuch = await browser.oeffne('server');
+  });
+  after(async () => {
+    heile();
+    await browser.schliesse();
+  });
+
+  const anfragen = () => besuch.server.angefragt.filter((pfad) => pfad === '/dekoder.js').length;
+  async function bis(bedingung, was) {
+    for (const ende = Date.now() + 10000; !bedingung();) {
+      assert.ok(Date.now() < ende, was);
+      await new Promise((weiter) => setTimeout(weiter, 20));
+    }
+  }
+
+  test('eine Datei, über die Seite gezogen, holt ihn schon; kam er nicht, holt ihn das nächste Bild noch einmal', async () => {
+    const { seite } = besuch;
+    heile = stoere('/dekoder.js', { fehlt: true });
+    await seite.evaluate(() => {
+      const uebergabe = new DataTransfer();
+      uebergabe.items.add(new File(['noch nicht'], 'wiese.jpg', { type: 'image/jpeg' }));
+      document.getElementById('Einstellungen').dispatchEvent(new DragEvent('dragenter', { dataTransfer: uebergabe, bubbles: true }));
+    });
+    await bis(() => anfragen() === 1, 'der Dekoder wurde nicht geholt, als die Datei über die Seite kam');
+
+    const wiese = await jpeg(seite, 200, 120, GRUEN);
+    await lasseFallen(seite, wiese, 'wiese.jpg');
+    await seite.waitForSelector('#Meldung');
+    assert.equal(await seite.textContent('#MeldungText'), `${fuelle(Texte.DateiNichtZuLaden, 'dekoder.js')}.`);
+    await seite.click('#MeldungOk');
+
+    heile();
+    await lasseFallen(seite, wiese, 'wiese.jpg');
+    await seite.waitForFunction(() => Bilder.hatEigenes(0) || Meldung.istOffen());
+    assert.ok(!(await seite.isVisible('#Meldung')), await seite.textContent('#MeldungText'));
+    assert.ok(anfragen() >= 2);
+    assert.ok(aehnlich((await neuesSpielMit(seite, 0)).amBrett([1, 1], 10, 10), GRUEN));
   });
 });
