@@ -8,7 +8,7 @@ const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { starteBrowser, kannNicht, ZUGRIFF } = require('./hilfen/browser');
 const { zustand, feld, freiesPaar, druecke, bildschirm, NORMAL, AUSGEWAEHLT } = require('./hilfen/spiel');
-const { Texte } = require('./hilfen/texte');
+const { Texte, fuelle } = require('./hilfen/texte');
 
 const SAAT = 7321;
 
@@ -222,7 +222,26 @@ describe('Die Hilfe über dem Brett, gehaltene Tasten', () => {
     await halte('Space', 3);
     assert.notDeepEqual((await amStein(seite, erste)).fuellung, vorher, 'die gehaltene Leertaste drückte nicht einmal');
   });
+
+  test('ein eingesperrter Stein sagt es bei jedem Druck von neuem', async () => {
+    const stand = await zustand(seite);
+    const eingesperrt = ZELLEN.find((zelle) => istEingesperrt(stand, zelle));
+    await gehe(seite, eingesperrt);
+    const name = await seite.$eval(`#Zelle${eingesperrt[0]}${eingesperrt[1]}`, (zelle) => zelle.textContent);
+    const gehoert = [];
+    for (let mal = 0; mal < 2; ++mal) {
+      await seite.keyboard.press('Space');
+      gehoert.push(await seite.textContent('#Ansage'));
+    }
+    assert.deepEqual(gehoert.map((text) => text.trim()), Array(2).fill(fuelle(Texte.AnsageEingesperrt, name)));
+    assert.notEqual(gehoert[0], gehoert[1], 'die zweite Ansage war keine Änderung, die ein Screenreader hört');
+  });
 });
+
+// Whether anything is painted on the layer above the board, which holds
+// nothing but the keyboard's frame.
+const rahmenGemalt = (seite) => seite.$eval('#Zeigerebene', (ebene) =>
+  ebene.getContext('2d').getImageData(0, 0, ebene.width, ebene.height).data.some((wert, stelle) => stelle % 4 === 3 && wert > 0));
 
 // Drops a file that is no picture onto the board: the game's message box
 // says so.
@@ -244,6 +263,7 @@ describe('Eine Meldung, während das Brett den Fokus hat', () => {
     assert.equal((await amStein(seite, stein)).rahmen, true);
     await lasseFallen(seite);
     await seite.waitForSelector('#Meldung');
+    assert.equal(await rahmenGemalt(seite), false, 'der Rahmen blieb, als die Meldung den Fokus nahm');
     await seite.keyboard.press('Enter');
     assert.ok(!(await seite.isVisible('#Meldung')));
     assert.deepEqual(await fokuszelle(seite), stein);
