@@ -15,6 +15,9 @@ EM_JS(void, oberflaeche_lege_brett_fest, (int Spalten, int Zeilen, int Zellgroes
 EM_JS(int, oberflaeche_item_index, (const char* Gruppe), {
     return Module.oberflaeche.itemIndex(UTF8ToString(Gruppe));
 });
+EM_JS(void, oberflaeche_waehle_item, (const char* Gruppe, int Item), {
+    Module.oberflaeche.waehleItem(UTF8ToString(Gruppe), Item);
+});
 EM_JS(void, oberflaeche_zeige_hilfe, (int Sichtbar), {
     Module.oberflaeche.zeigeHilfe(Sichtbar !== 0);
 });
@@ -72,6 +75,15 @@ int ItemIndex(TGruppe Gruppe)
 TBrowserspiel::TBrowserspiel() : Spiel(*this, std::make_unique<TUhrZufall>())
 {
     oberflaeche_lege_brett_fest(Spalten, Zeilen, Zellgroesse, Steingroesse);
+}
+
+void TBrowserspiel::WendeAn(const TStartwahl& Klassenlink)
+{
+    for (const TStartoption& Option : Startoptionen())
+        if (const int Item = Klassenlink.Item(Option.Gruppe); Item >= 0)
+            oberflaeche_waehle_item(std::string(Gruppenname(Option.Gruppe)).c_str(), Item);
+    if (const std::string Bericht = Klassenlinkbericht(Klassenlink); !Bericht.empty())
+        Spiel.Melde(Bericht);
 }
 
 int TBrowserspiel::ZahlenIndex() const

@@ -3,6 +3,7 @@
 
 #include "game/Oberflaeche.h"
 #include "game/Spielsteuerung.h"
+#include "game/Startwahl.h"
 #include "web/Leinwand.h"
 
 namespace kalumbo::web {
@@ -18,6 +19,10 @@ public:
     TBrowserspiel();
 
     TSpielsteuerung& Steuerung() { return Spiel; }
+
+    // A teacher's class link: the page's groups take the items it names,
+    // and whatever it could not read is reported in the message box.
+    void WendeAn(const TStartwahl& Klassenlink);
 
     int ZahlenIndex() const override;
     int RechenartenIndex() const override;

@@ -3,7 +3,6 @@
 // game as it is, and a few questions. Every call runs to its end before
 // the page's next event, as the window's handlers do on the desktop.
 // Cells are named by column and row, counted from 1.
-#include "game/Formen.h"
 #include "game/Startwahl.h"
 #include "web/Json.h"
 #include "web/Spielobjekt.h"
@@ -138,13 +137,10 @@ EMSCRIPTEN_KEEPALIVE void kalumbo_melde()
     Steuerung().Melde(Textraum());
 }
 
-// The class link in the text room (the page's address after "#"), read
-// as JSON (see KlassenlinkAlsJson). Valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* kalumbo_klassenlink()
+// The class link in the text room (the page's address after "#").
+EMSCRIPTEN_KEEPALIVE void kalumbo_klassenlink()
 {
-    static std::string Json;
-    Json = kalumbo::web::KlassenlinkAlsJson(kalumbo::LiesKlassenlink(Textraum()));
-    return Json.c_str();
+    kalumbo::web::Spiel().WendeAn(kalumbo::LiesKlassenlink(Textraum()));
 }
 
 // For tests: from now on the games come from the given seed, one after

@@ -10,15 +10,6 @@ namespace kalumbo::web {
 // Its keys in the order they are written.
 using TJson = nlohmann::ordered_json;
 
-std::string KlassenlinkAlsJson(const TStartwahl& Wahl)
-{
-    TJson Items = TJson::object();
-    for (const TStartoption& Option : Startoptionen())
-        if (const int Item = Wahl.Item(Option.Gruppe); Item >= 0)
-            Items[std::string(Gruppenname(Option.Gruppe))] = Item;
-    return TJson{{"items", Items}, {"meldung", Klassenlinkbericht(Wahl)}}.dump();
-}
-
 std::string SpielstandAlsJson(const TSpielstand& Stand, int Form)
 {
     TJson Aufgaben = TJson::array();

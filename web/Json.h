@@ -2,16 +2,10 @@
 #pragma once
 
 #include "game/Spielstand.h"
-#include "game/Startwahl.h"
 
 #include <string>
 
 namespace kalumbo::web {
-
-// What a class link chooses, for the page: {"items": {"Form": 2, ...},
-// "meldung": "..."}, with the item in each group it names and the message
-// about whatever it could not read, empty when there is none.
-std::string KlassenlinkAlsJson(const TStartwahl& Wahl);
 
 // The game as it stands, for tests and measurements: the last press, the
 // selection, the count, the problems, and every cell, column by column,

@@ -20,6 +20,7 @@ const Spiel = (() => {
     },
     zeichenflaechen: Brett.zeichenflaechen,
     itemIndex: (gruppe) => Fenster.itemIndex(gruppe),
+    waehleItem: (gruppe, item) => Klassenlink.waehleItem(gruppe, item),
     zeigeHilfe(sichtbar) {
       Fenster.zeigeHilfe(sichtbar);
       Zugang.zeigeHilfe(sichtbar);
@@ -126,7 +127,7 @@ const Spiel = (() => {
       throw fehler;
     }
     Fenster.zeigeFertig(Bilder.holeEingebaute);
-    Klassenlink.wendeAn(regeln);
+    Klassenlink.wendeAn();
   }
 
   element('NeuesSpielKnopf').addEventListener('click', neuesSpiel);
@@ -161,6 +162,8 @@ const Spiel = (() => {
     farbeGewaehlt: (welche, farbe) => sende((spiel) => spiel._kalumbo_farbe_gewaehlt(welche, farbe)),
     // A message for the game's message box, which words it.
     melde,
+    // The page's address after "#", a teacher's class link.
+    klassenlink: (adresse) => mitText(adresse, (spiel) => spiel._kalumbo_klassenlink()),
     // For tests and measurements: the game as it stands.
     zustand: () => JSON.parse(regeln.UTF8ToString(regeln._kalumbo_zustand())),
     // For tests: from now on every game comes from this seed.
