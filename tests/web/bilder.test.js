@@ -33,14 +33,15 @@ const jpeg = (seite, breite, hoehe, [r, g, b]) => seite.evaluate(async ({ breite
   return [...new Uint8Array(await bild.arrayBuffer())];
 }, { breite, hoehe, farbe: `rgb(${r}, ${g}, ${b})` });
 
-// Drops a file onto the board as a file manager would.
-const lasseFallen = (seite, inhalt, name) => seite.evaluate(({ inhalt, name }) => {
+// Drops a file onto the board as a file manager would, or only drags it
+// over (the first of the events).
+const lasseFallen = (seite, inhalt, name, arten = ['dragenter', 'dragover', 'drop']) => seite.evaluate(({ inhalt, name, arten }) => {
   const uebergabe = new DataTransfer();
   uebergabe.items.add(new File([new Uint8Array(inhalt)], name, { type: 'image/jpeg' }));
   const brett = document.getElementById('Spielbrett');
-  for (const art of ['dragenter', 'dragover', 'drop'])
+  for (const art of arten)
     brett.dispatchEvent(new DragEvent(art, { dataTransfer: uebergabe, bubbles: true, cancelable: true }));
-}, { inhalt, name });
+}, { inhalt, name, arten });
 
 // Drops a file while the item of that index is chosen, and waits until
 // the item has taken it or a message has come.
@@ -237,11 +238,7 @@ describe('Der Dekoder von einem Webserver', () => {
   test('eine Datei, über die Seite gezogen, holt ihn schon; kam er nicht, holt ihn das nächste Bild noch einmal', async () => {
     const { seite } = besuch;
     heile = stoere('/dekoder.js', { fehlt: true });
-    await seite.evaluate(() => {
-      const uebergabe = new DataTransfer();
-      uebergabe.items.add(new File(['noch nicht'], 'wiese.jpg', { type: 'image/jpeg' }));
-      document.getElementById('Einstellungen').dispatchEvent(new DragEvent('dragenter', { dataTransfer: uebergabe, bubbles: true }));
-    });
+    await lasseFallen(seite, [], 'wiese.jpg', ['dragenter']);
     await bis(() => anfragen() === 1, 'der Dekoder wurde nicht geholt, als die Datei über die Seite kam');
 
     const wiese = await jpeg(seite, 200, 120, GRUEN);

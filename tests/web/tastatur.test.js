@@ -176,7 +176,21 @@ async function amStein(seite, zelle) {
   return { fuellung: schirm.amBrett(zelle, 3, 3), rahmen: String(schirm.amBrett(zelle, 0, 5)) === '255,255,255' };
 }
 
-describe('Die Hilfe über dem Brett, gehaltene Tasten', () => {
+// Whether anything is painted on the layer above the board, which holds
+// nothing but the keyboard's frame.
+const rahmenGemalt = (seite) => seite.$eval('#Zeigerebene', (ebene) =>
+  ebene.getContext('2d').getImageData(0, 0, ebene.width, ebene.height).data.some((wert, stelle) => stelle % 4 === 3 && wert > 0));
+
+// Drops a file that is no picture onto the board: the game's message box
+// says so.
+const lasseFallen = (seite) => seite.evaluate(() => {
+  const uebergabe = new DataTransfer();
+  uebergabe.items.add(new File(['kein Bild'], 'notiz.jpg', { type: 'image/jpeg' }));
+  for (const art of ['dragenter', 'dragover', 'drop'])
+    document.getElementById('Spielbrett').dispatchEvent(new DragEvent(art, { dataTransfer: uebergabe, bubbles: true, cancelable: true }));
+});
+
+describe('Die Hilfe und eine Meldung über dem Brett, gehaltene Tasten', () => {
   let seite;
   mitSeite((offen) => { seite = offen; });
 
@@ -201,25 +215,23 @@ describe('Die Hilfe über dem Brett, gehaltene Tasten', () => {
   });
 
   test('eine gehaltene Pfeiltaste geht Feld um Feld, eine gehaltene Leertaste drückt nur einmal', async () => {
-    // A held key: after the first the browser repeats the key's
-    // keydown, marked as a repetition, until the key is let go.
-    const halte = async (taste, wiederholungen) => {
+    // A held key: after the first the browser repeats the key's keydown,
+    // marked as a repetition, until the key is let go; here three times.
+    const halte = async (taste) => {
       await seite.keyboard.down(taste);
-      await seite.evaluate(({ taste, wiederholungen }) => {
-        for (let mal = 0; mal < wiederholungen; ++mal)
-          document.activeElement.dispatchEvent(new KeyboardEvent('keydown', { key: taste === 'Space' ? ' ' : taste, code: taste, repeat: true, bubbles: true, cancelable: true }));
-      }, { taste, wiederholungen });
+      await seite.evaluate((taste) => [1, 2, 3].forEach(() => document.activeElement.dispatchEvent(new KeyboardEvent('keydown',
+        { key: taste === 'Space' ? ' ' : taste, code: taste, repeat: true, bubbles: true, cancelable: true }))), taste);
       await seite.keyboard.up(taste);
     };
     await seite.keyboard.press('Home');
     const [, zeile] = await fokuszelle(seite);
-    await halte('ArrowRight', 3);
+    await halte('ArrowRight');
     assert.deepEqual(await fokuszelle(seite), [5, zeile]);
 
     const [erste] = freiesPaar(await zustand(seite));
     await gehe(seite, erste);
     const vorher = (await amStein(seite, erste)).fuellung;
-    await halte('Space', 3);
+    await halte('Space');
     assert.notDeepEqual((await amStein(seite, erste)).fuellung, vorher, 'die gehaltene Leertaste drückte nicht einmal');
   });
 
@@ -236,27 +248,8 @@ describe('Die Hilfe über dem Brett, gehaltene Tasten', () => {
     assert.deepEqual(gehoert.map((text) => text.trim()), Array(2).fill(fuelle(Texte.AnsageEingesperrt, name)));
     assert.notEqual(gehoert[0], gehoert[1], 'die zweite Ansage war keine Änderung, die ein Screenreader hört');
   });
-});
 
-// Whether anything is painted on the layer above the board, which holds
-// nothing but the keyboard's frame.
-const rahmenGemalt = (seite) => seite.$eval('#Zeigerebene', (ebene) =>
-  ebene.getContext('2d').getImageData(0, 0, ebene.width, ebene.height).data.some((wert, stelle) => stelle % 4 === 3 && wert > 0));
-
-// Drops a file that is no picture onto the board: the game's message box
-// says so.
-const lasseFallen = (seite) => seite.evaluate(() => {
-  const uebergabe = new DataTransfer();
-  uebergabe.items.add(new File(['kein Bild'], 'notiz.jpg', { type: 'image/jpeg' }));
-  for (const art of ['dragenter', 'dragover', 'drop'])
-    document.getElementById('Spielbrett').dispatchEvent(new DragEvent(art, { dataTransfer: uebergabe, bubbles: true, cancelable: true }));
-});
-
-describe('Eine Meldung, während das Brett den Fokus hat', () => {
-  let seite;
-  mitSeite((offen) => { seite = offen; });
-
-  test('danach ist der Fokus wieder auf seiner Zelle, mit dem Rahmen nach Tasten, ohne nach der Maus', async () => {
+  test('nach einer Meldung ist der Fokus wieder auf seiner Zelle, mit dem Rahmen nach Tasten, ohne nach der Maus', async () => {
     await seite.focus('#NeuesSpielKnopf');
     await neuesSpielMitTasten(seite);
     const stein = await fokuszelle(seite);

@@ -32,6 +32,16 @@ const zuKlein = (seite) => seite.evaluate(() => {
   return fehler;
 });
 
+// What the screen shows on each cell, row by row: "gewählt", "Stein" or
+// "" for no tile, by the colour just inside a tile's outline.
+async function gezeigt(seite) {
+  const schirm = await bildschirm(seite);
+  return Array.from({ length: 64 }, (_, nummer) => {
+    const farbe = String(schirm.amBrett([nummer % 8 + 1, Math.floor(nummer / 8) + 1], 3, 3));
+    return { [AUSGEWAEHLT]: 'gewählt', [NORMAL]: 'Stein' }[farbe] ?? '';
+  });
+}
+
 describe('Ein Telefon hochkant', { skip: kannNicht('pixelverhaeltnis') || kannNicht('beruehrung') }, () => {
   let browser, seite;
   before(async () => {
@@ -95,25 +105,6 @@ describe('Ein Telefon hochkant', { skip: kannNicht('pixelverhaeltnis') || kannNi
       assert.deepEqual((await zustand(seite)).auswahl, [0, 0]);
     }
   });
-});
-
-// What the screen shows on each cell, row by row: "gewählt", "Stein" or
-// "" for no tile, by the colour just inside a tile's outline.
-async function gezeigt(seite) {
-  const schirm = await bildschirm(seite);
-  return Array.from({ length: 64 }, (_, nummer) => {
-    const farbe = String(schirm.amBrett([nummer % 8 + 1, Math.floor(nummer / 8) + 1], 3, 3));
-    return { [AUSGEWAEHLT]: 'gewählt', [NORMAL]: 'Stein' }[farbe] ?? '';
-  });
-}
-
-describe('Ein Telefon, gedreht und zurück', { skip: kannNicht('pixelverhaeltnis') || kannNicht('beruehrung') }, () => {
-  let browser, seite;
-  before(async () => {
-    browser = await starteBrowser({ viewport: { width: BREITE, height: HOEHE }, deviceScaleFactor: 3, hasTouch: true });
-    ({ seite } = await browser.oeffne());
-  });
-  after(() => browser.schliesse());
 
   test('quer das ganze Fenster, hochkant wieder das Brett so breit wie der Schirm, das Spiel scharf und wie es war', async () => {
     await seite.touchscreen.tap(...Object.values(await mitte(seite, '#NeuesSpielKnopf')));
