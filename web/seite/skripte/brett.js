@@ -5,8 +5,8 @@
 // few drawing operations below, given in pixels of its board; here they
 // are drawn at the screen's resolution, so that tiles and texts stay
 // sharp. One rule is the page's own: on a phone the tiles' texts are
-// never smaller than a finger's eyes need, and one too wide for its tile
-// is narrowed to fit.
+// never smaller than a child reads them easily there, and one too wide
+// for its tile is narrowed to fit.
 // Needs: Farben (farben.js).
 const Brett = (() => {
   const SCHRIFT = '"Kalumbo Sans", "Liberation Sans", Arial, sans-serif';
