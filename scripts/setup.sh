@@ -24,7 +24,7 @@ PAKETE_TEST=(
 # of webkit2gtk-driver; it runs under xvfb-run). npm comes with the
 # machine's Node.js, not from Debian's npm package, which conflicts.
 PAKETE_WEB=(
-  cmake make googletest emscripten chromium python3-fonttools fonts-liberation
+  cmake make googletest emscripten nlohmann-json3-dev chromium python3-fonttools fonts-liberation
   firefox-esr webkit2gtk-driver xvfb xauth
   dpkg-dev # dpkg-source unpacks the JPEG library's source for the page's decoder
 )

@@ -1,77 +1,163 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/Browserspiel.h"
 
-#include "game/Formen.h"
-#include "game/Paarsuche.h"
+#include "game/Aussehen.h"
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+// The page's scripts hand the game an object Module.oberflaeche before
+// its first call; these calls reach it.
+EM_JS(void, oberflaeche_lege_brett_fest, (int Spalten, int Zeilen, int Zellgroesse, int Steingroesse), {
+    Module.oberflaeche.legeBrettFest(Spalten, Zeilen, Zellgroesse, Steingroesse);
+});
+EM_JS(int, oberflaeche_item_index, (const char* Gruppe), {
+    return Module.oberflaeche.itemIndex(UTF8ToString(Gruppe));
+});
+EM_JS(void, oberflaeche_waehle_item, (const char* Gruppe, int Item), {
+    Module.oberflaeche.waehleItem(UTF8ToString(Gruppe), Item);
+});
+EM_JS(void, oberflaeche_zeige_hilfe, (int Sichtbar), {
+    Module.oberflaeche.zeigeHilfe(Sichtbar !== 0);
+});
+EM_JS(void, oberflaeche_zeige_bravo, (int Sichtbar), {
+    Module.oberflaeche.zeigeBravo(Sichtbar !== 0);
+});
+EM_JS(void, oberflaeche_zeige_fortschritt, (const char* Text), {
+    Module.oberflaeche.zeigeFortschritt(UTF8ToString(Text));
+});
+EM_JS(void, oberflaeche_ergaenze_verlauf, (const char* Zeile), {
+    Module.oberflaeche.ergaenzeVerlauf(UTF8ToString(Zeile));
+});
+EM_JS(void, oberflaeche_leere_verlauf, (), {
+    Module.oberflaeche.leereVerlauf();
+});
+EM_JS(void, oberflaeche_lege_brett_an, (), {
+    Module.oberflaeche.legeBrettAn();
+});
+EM_JS(void, oberflaeche_zeige_brett, (), {
+    Module.oberflaeche.zeigeBrett();
+});
+EM_JS(void, oberflaeche_zeige_zeiger, (int Spalte, int Zeile), {
+    Module.oberflaeche.zeigeZeiger(Spalte, Zeile);
+});
+EM_JS(void, oberflaeche_melde_zelle,
+      (int Spalte, int Zeile, const char* Name, int Stein, int Ausgewaehlt, int Eingesperrt), {
+    Module.oberflaeche.meldeZelle(Spalte, Zeile, {
+        name: UTF8ToString(Name),
+        stein: Stein !== 0,
+        ausgewaehlt: Ausgewaehlt !== 0,
+        eingesperrt: Eingesperrt !== 0,
+    });
+});
+EM_JS(void, oberflaeche_zeige_meldung, (const char* Text), {
+    Module.oberflaeche.zeigeMeldung(UTF8ToString(Text));
+});
+EM_JS(void, oberflaeche_sage_an, (const char* Text), {
+    Module.oberflaeche.sageAn(UTF8ToString(Text));
+});
 
 namespace kalumbo::web {
 
-TBrowserspiel::TBrowserspiel() : Quelle(std::make_unique<TUhrZufall>())
+namespace {
+
+int ItemIndex(TGruppe Gruppe)
 {
-    Regeln.emplace(Stand, Bruecke, *Quelle, Bruecke);
+    return oberflaeche_item_index(std::string(Gruppenname(Gruppe)).c_str());
 }
 
-void TBrowserspiel::NeuesSpiel()
+} // namespace
+
+// The page lays out its board for the keyboard and screen readers, maps
+// its presses and fits its canvases to the screen by the board's
+// measures.
+TBrowserspiel::TBrowserspiel() : Spiel(*this, std::make_unique<TUhrZufall>())
 {
-    Regeln->NeuesSpiel();
+    oberflaeche_lege_brett_fest(Spalten, Zeilen, Zellgroesse, Steingroesse);
 }
 
-void TBrowserspiel::Druck(int X, int Y)
+void TBrowserspiel::WendeAn(const TStartwahl& Klassenlink)
 {
-    if (const auto Zelle = ZelleAnPixel(X, Y))
-        Regeln->Druck(*Zelle);
+    for (const TStartoption& Option : Startoptionen())
+        if (const int Item = Klassenlink.Item(Option.Gruppe); Item >= 0)
+            oberflaeche_waehle_item(std::string(Gruppenname(Option.Gruppe)).c_str(), Item);
+    if (const std::string Bericht = Klassenlinkbericht(Klassenlink); !Bericht.empty())
+        Spiel.Melde(Bericht);
 }
 
-void TBrowserspiel::Druck(TZelle Zelle)
+int TBrowserspiel::ZahlenIndex() const
 {
-    Regeln->Druck(Zelle);
+    return ItemIndex(TGruppe::Zahlen);
 }
 
-void TBrowserspiel::ZeichneBrett()
+int TBrowserspiel::RechenartenIndex() const
 {
-    Regeln->ZeichneBrett();
+    return ItemIndex(TGruppe::Rechenarten);
 }
 
-int TBrowserspiel::Form() const
+int TBrowserspiel::FormIndex() const
 {
-    return FormFuerItem(Bruecke.FormIndex());
+    return ItemIndex(TGruppe::Form);
 }
 
-void TBrowserspiel::SaeeFest(std::uint64_t Saat)
+void TBrowserspiel::ZeigeHilfe(bool Sichtbar)
 {
-    Quelle = std::make_unique<TSaatZufall>(Saat);
-    Regeln.emplace(Stand, Bruecke, *Quelle, Bruecke);
+    oberflaeche_zeige_hilfe(Sichtbar);
 }
 
-std::string TBrowserspiel::Zustand() const
+void TBrowserspiel::ZeigeBravo(bool Sichtbar)
 {
-    const auto Zahl = [](int Wert) { return std::to_string(Wert); };
-    // The texts hold only digits, blanks and the operator characters, so
-    // they go into the JSON as they are.
-    const auto Text = [](const std::string& Wert) { return '"' + Wert + '"'; };
-    const auto Paar = [&](int Erstes, int Zweites) { return '[' + Zahl(Erstes) + ',' + Zahl(Zweites) + ']'; };
+    oberflaeche_zeige_bravo(Sichtbar);
+}
 
-    const int Form = this->Form();
-    std::string Json = "{\"klick\":" + Paar(Stand.KlickSpalte, Stand.KlickZeile) +
-                       ",\"auswahl\":" + Paar(Stand.AuswahlSpalte, Stand.AuswahlZeile) +
-                       ",\"geloest\":" + Zahl(Stand.AnzahlGeloest) + ",\"aufgaben\":[";
-    for (int Nummer = 1; Nummer <= AnzahlPaare; ++Nummer) {
-        const TAufgabe& Aufgabe = Stand.Aufgaben[Nummer];
-        Json += (Nummer > 1 ? "," : "") + ('[' + Text(Aufgabe.Rechnung) + ',' + Text(Aufgabe.Ergebnis) + ']');
-    }
-    Json += "],\"felder\":[";
-    for (int Spalte = 1; Spalte <= Spalten; ++Spalte) {
-        Json += Spalte > 1 ? ",[" : "[";
-        for (int Zeile = 1; Zeile <= Zeilen; ++Zeile) {
-            const TFeld& Feld = Stand.Felder[Spalte][Zeile];
-            Json += (Zeile > 1 ? "," : "") + ("{\"paar\":" + Zahl(Feld.Paar) + ",\"seite\":" + Zahl(Feld.Seite) +
-                                              ",\"frei\":" +
-                                              (IstFreierStein(Stand.Felder, Form, Spalte, Zeile) ? "true" : "false") +
-                                              '}');
-        }
-        Json += ']';
-    }
-    return Json + "]}";
+void TBrowserspiel::ZeigeFortschritt(const std::string& Text)
+{
+    oberflaeche_zeige_fortschritt(Text.c_str());
+}
+
+void TBrowserspiel::ErgaenzeVerlauf(const std::string& Zeile)
+{
+    oberflaeche_ergaenze_verlauf(Zeile.c_str());
+}
+
+void TBrowserspiel::LeereVerlauf()
+{
+    oberflaeche_leere_verlauf();
+}
+
+// The page readies the picture of the chosen item; one that has not
+// arrived yet, or cannot be read, shows when it does, or is reported once
+// the new game is dealt: a call into the game cannot end by an exception
+// in the browser.
+void TBrowserspiel::LegeBrettAn()
+{
+    oberflaeche_lege_brett_an();
+}
+
+void TBrowserspiel::ZeigeBrett()
+{
+    oberflaeche_zeige_brett();
+}
+
+void TBrowserspiel::ZeigeZeiger(TZelle Zelle)
+{
+    oberflaeche_zeige_zeiger(Zelle.Spalte, Zelle.Zeile);
+}
+
+void TBrowserspiel::MeldeZelle(TZelle Zelle, const TZellbeschreibung& Neu, const TZellbeschreibung&)
+{
+    oberflaeche_melde_zelle(Zelle.Spalte, Zelle.Zeile, Neu.Name.c_str(), Neu.Stein, Neu.Ausgewaehlt, Neu.Eingesperrt);
+}
+
+void TBrowserspiel::ZeigeMeldung(const std::string& Text)
+{
+    oberflaeche_zeige_meldung(Text.c_str());
+}
+
+void TBrowserspiel::SageAn(const std::string& Text)
+{
+    oberflaeche_sage_an(Text.c_str());
 }
 
 } // namespace kalumbo::web

@@ -1,58 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/Regeln.h"
-#include "game/Spielstand.h"
-#include "game/Zufall.h"
-#include "web/Skriptbruecke.h"
-
-#include <cstdint>
-#include <memory>
-#include <optional>
-#include <string>
+#include "game/Oberflaeche.h"
+#include "game/Spielsteuerung.h"
+#include "game/Startwahl.h"
+#include "web/Leinwand.h"
 
 namespace kalumbo::web {
 
-// The game behind the page: its state, the rules applied to it, and the
-// random source it deals from. The page draws and passes presses on; all
-// that decides anything happens here.
-class TBrowserspiel {
+// The page as the game's edition: the settings are the item indices of
+// its radio-button groups, read at the moment a rule asks; it draws on
+// its two canvases; and what the game shows goes straight to its
+// scripts, in the order the game shows it. None of the calls out comes
+// back into the game: the scripts hold every event that arises while the
+// game is answering until it has answered.
+class TBrowserspiel final : public TOberflaeche {
 public:
     TBrowserspiel();
 
-    // A new game, the whole sequence: the page lays out the board with the
-    // picture of the chosen item when the rules ask it to.
-    void NeuesSpiel();
+    TSpielsteuerung& Steuerung() { return Spiel; }
 
-    // A press at pixel (X, Y) of the 400 x 400 board.
-    void Druck(int X, int Y);
-    // A press on the cell, as the keyboard makes it.
-    void Druck(TZelle Zelle);
+    // A teacher's class link: the page's groups take the items it names,
+    // and whatever it could not read is reported in the message box.
+    void WendeAn(const TStartwahl& Klassenlink);
 
-    // Draws every position of the chosen shape again.
-    void ZeichneBrett();
+    int ZahlenIndex() const override;
+    int RechenartenIndex() const override;
+    int FormIndex() const override;
 
-    // From now on the games come from the given seed, one after the other,
-    // as in every other build of the game.
-    void SaeeFest(std::uint64_t Saat);
+    TZeichenflaeche& Brettbild() override { return Bild; }
+    TZeichenflaeche& Zeigerebene() override { return Ebene; }
 
-    // The game as it stands, for the keyboard cursor and the screen
-    // reader's view of the board.
-    const TSpielstand& Spielstand() const { return Stand; }
-
-    // The shape chosen now on the page.
-    int Form() const;
-
-    // The game as it stands, as JSON, for tests and measurements: the last
-    // press, the selection, the count, the problems and every cell with
-    // its pair, its side and whether its tile may be taken now.
-    std::string Zustand() const;
+    void ZeigeHilfe(bool Sichtbar) override;
+    void ZeigeBravo(bool Sichtbar) override;
+    void ZeigeFortschritt(const std::string& Text) override;
+    void ErgaenzeVerlauf(const std::string& Zeile) override;
+    void LeereVerlauf() override;
+    void LegeBrettAn() override;
+    void ZeigeBrett() override;
+    void ZeigeZeiger(TZelle Zelle) override;
+    void MeldeZelle(TZelle Zelle, const TZellbeschreibung& Neu, const TZellbeschreibung& Alt) override;
+    void ZeigeMeldung(const std::string& Text) override;
+    void SageAn(const std::string& Text) override;
 
 private:
-    TSpielstand Stand;
-    TSkriptbruecke Bruecke{Stand};
-    std::unique_ptr<TZufallsquelle> Quelle;
-    std::optional<TRegeln> Regeln;
+    TLeinwand Bild{TLeinwand::Brettbild};
+    TLeinwand Ebene{TLeinwand::Zeigerebene};
+    // Last: it may ask for the settings as it is made.
+    TSpielsteuerung Spiel;
 };
 
 } // namespace kalumbo::web

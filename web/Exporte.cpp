@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the page's scripts call. Every call runs to its end before the next
-// event of the page, as the window's handlers do on the desktop.
-#include "game/Aussehen.h"
+// What the page's scripts call: the player's events, each passed on to the
+// game as it is, and a few questions. Every call runs to its end before
+// the page's next event, as the window's handlers do on the desktop.
+// Cells are named by column and row, counted from 1.
 #include "game/Startwahl.h"
+#include "web/Json.h"
 #include "web/Spielobjekt.h"
 
 #include <emscripten/emscripten.h>
@@ -13,7 +15,12 @@
 
 namespace {
 
-using kalumbo::web::Spiel;
+using kalumbo::TSpielsteuerung;
+
+TSpielsteuerung& Steuerung()
+{
+    return kalumbo::web::Spiel().Steuerung();
+}
 
 // A text the page hands over: it asks for room, writes the text's UTF-8
 // bytes into it, then makes the call that reads it.
@@ -23,48 +30,99 @@ std::string& Textraum()
     return Raum;
 }
 
-std::string JsonText(const std::string& Text)
+bool IstZelle(int Spalte, int Zeile)
 {
-    std::string Json = "\"";
-    for (const char Zeichen : Text) {
-        if (Zeichen == '"' || Zeichen == '\\') {
-            Json += '\\';
-            Json += Zeichen;
-        } else if (static_cast<unsigned char>(Zeichen) < 0x20) {
-            constexpr char Hex[] = "0123456789abcdef";
-            Json += "\\u00";
-            Json += Hex[Zeichen >> 4];
-            Json += Hex[Zeichen & 0xf];
-        } else {
-            Json += Zeichen;
-        }
-    }
-    return Json + '"';
+    return Spalte >= 1 && Spalte <= kalumbo::Spalten && Zeile >= 1 && Zeile <= kalumbo::Zeilen;
 }
 
 } // namespace
 
 extern "C" {
 
+// The page is ready for the game: the game is made, and lays out the
+// page's board by its measures.
+EMSCRIPTEN_KEEPALIVE void kalumbo_beginne()
+{
+    kalumbo::web::Spiel();
+}
+
 EMSCRIPTEN_KEEPALIVE void kalumbo_neues_spiel()
 {
-    Spiel().NeuesSpiel();
+    Steuerung().NeuesSpiel();
 }
 
-EMSCRIPTEN_KEEPALIVE void kalumbo_druck(int X, int Y)
+EMSCRIPTEN_KEEPALIVE void kalumbo_schalte_hilfe()
 {
-    Spiel().Druck(X, Y);
+    Steuerung().SchalteHilfe();
 }
 
-EMSCRIPTEN_KEEPALIVE void kalumbo_zeichne_brett()
+EMSCRIPTEN_KEEPALIVE void kalumbo_fertig()
 {
-    Spiel().ZeichneBrett();
+    Steuerung().Fertig();
 }
 
-// A seed up to 2^53 arrives whole in a JavaScript number.
-EMSCRIPTEN_KEEPALIVE void kalumbo_saee_fest(double Saat)
+// Whether the game took the Enter key.
+EMSCRIPTEN_KEEPALIVE int kalumbo_eingabetaste()
 {
-    Spiel().SaeeFest(static_cast<std::uint64_t>(Saat));
+    return Steuerung().Eingabetaste();
+}
+
+// A press at pixel (X, Y) of the 400 x 400 board.
+EMSCRIPTEN_KEEPALIVE void kalumbo_maus(int X, int Y)
+{
+    Steuerung().Maus(X, Y);
+}
+
+// A key on the board, in the order of TBretttaste: 0 left, 1 right, 2 up,
+// 3 down, 4 Home, 5 End, 6 the press. Whether the board took it.
+EMSCRIPTEN_KEEPALIVE int kalumbo_taste(int Taste, int Wiederholt)
+{
+    if (Taste < static_cast<int>(kalumbo::TBretttaste::Links) || Taste > static_cast<int>(kalumbo::TBretttaste::Druck))
+        return false;
+    return Steuerung().Taste(static_cast<kalumbo::TBretttaste>(Taste), Wiederholt != 0);
+}
+
+// How the focus came to the board, in the order of TFokusweg: 0 the
+// mouse, 1 the keyboard or a screen reader, 2 the window.
+EMSCRIPTEN_KEEPALIVE void kalumbo_fokus_kommt(int Weg)
+{
+    Steuerung().FokusKommt(static_cast<kalumbo::TFokusweg>(std::clamp(Weg, 0, 2)));
+}
+
+EMSCRIPTEN_KEEPALIVE void kalumbo_fokus_geht()
+{
+    Steuerung().FokusGeht();
+}
+
+EMSCRIPTEN_KEEPALIVE void kalumbo_zeige_auf(int Spalte, int Zeile)
+{
+    if (IstZelle(Spalte, Zeile))
+        Steuerung().ZeigeAuf({Spalte, Zeile});
+}
+
+// The chooser of the normal (0) or the selected (1) tile colour closed
+// with a colour, $00BBGGRR.
+EMSCRIPTEN_KEEPALIVE void kalumbo_farbe_gewaehlt(int Welche, int Farbe)
+{
+    Steuerung().FarbeGewaehlt(Welche == 0 ? kalumbo::TSteinfarbe::Normal : kalumbo::TSteinfarbe::Ausgewaehlt,
+                              static_cast<kalumbo::TColor>(Farbe) & 0xFFFFFF);
+}
+
+// The tile colour that holds now, for the chooser to open with.
+EMSCRIPTEN_KEEPALIVE int kalumbo_farbe(int Welche)
+{
+    const kalumbo::TSteinfarben& Farben = Steuerung().Farben();
+    return static_cast<int>(Welche == 0 ? Farben.Normal : Farben.Ausgewaehlt);
+}
+
+EMSCRIPTEN_KEEPALIVE void kalumbo_einstellung_geaendert()
+{
+    Steuerung().EinstellungGeaendert();
+}
+
+EMSCRIPTEN_KEEPALIVE void kalumbo_zeichne_alles_neu()
+{
+    Steuerung().ZeichneAllesNeu();
 }
 
 EMSCRIPTEN_KEEPALIVE char* kalumbo_textraum(int Laenge)
@@ -73,61 +131,32 @@ EMSCRIPTEN_KEEPALIVE char* kalumbo_textraum(int Laenge)
     return Textraum().data();
 }
 
-// The class link in the text room (the page's address after "#"), as
-// JSON: the item it chooses in each group it names, and the message about
-// whatever it could not read, empty when there is none. Valid until the
-// next call.
-EMSCRIPTEN_KEEPALIVE const char* kalumbo_klassenlink()
+// The message in the text room, for the game's message box.
+EMSCRIPTEN_KEEPALIVE void kalumbo_melde()
 {
-    const kalumbo::TStartwahl Wahl = kalumbo::LiesKlassenlink(Textraum());
-    static std::string Json;
-    Json = "{\"items\":{";
-    for (const kalumbo::TStartoption& Option : kalumbo::Startoptionen())
-        if (const int Item = Wahl.Item(Option.Gruppe); Item >= 0)
-            Json += (Json.back() == '{' ? "" : ",") + JsonText(std::string(kalumbo::Gruppenname(Option.Gruppe))) + ':' +
-                    std::to_string(Item);
-    Json += "},\"meldung\":" + JsonText(kalumbo::Klassenlinkbericht(Wahl)) + '}';
-    return Json.c_str();
+    Steuerung().Melde(Textraum());
 }
 
-// How the board looks, as JSON, for the page's board: its size, the cell
-// and the tile in it, the outline, the text's size in pixels, and the
-// colours as "#rrggbb". Valid for the whole visit.
-EMSCRIPTEN_KEEPALIVE const char* kalumbo_aussehen()
+// The class link in the text room (the page's address after "#").
+EMSCRIPTEN_KEEPALIVE void kalumbo_klassenlink()
 {
-    const auto Farbe = [](kalumbo::TColor Wert) {
-        constexpr char Hex[] = "0123456789abcdef";
-        std::string Text = "\"#";
-        for (const int Anteil : {kalumbo::Rotanteil(Wert), kalumbo::Gruenanteil(Wert), kalumbo::Blauanteil(Wert)})
-            Text += {Hex[Anteil >> 4], Hex[Anteil & 0xf]};
-        return Text + '"';
-    };
-    const auto Zahl = [](int Wert) { return std::to_string(Wert); };
-    static const std::string Json =
-        "{\"brett\":" + Zahl(kalumbo::Brettgroesse) + ",\"zelle\":" + Zahl(kalumbo::Zellgroesse) +
-        ",\"stein\":" + Zahl(kalumbo::Steingroesse) + ",\"rand\":" + Zahl(kalumbo::Steinrand) +
-        ",\"schrift\":" + Zahl(kalumbo::Steinschrift.Pixel) + ",\"normal\":" + Farbe(kalumbo::StartFarbeNormal) +
-        ",\"ausgewaehlt\":" + Farbe(kalumbo::StartFarbeAusgewaehlt) + ",\"grau\":" + Farbe(kalumbo::Brettgrau) + '}';
-    return Json.c_str();
+    kalumbo::web::Spiel().WendeAn(kalumbo::LiesKlassenlink(Textraum()));
 }
 
-// Where a tile's text goes, from the tile's top-left corner, for a text of
-// the given width in a font of the given full height and ascent.
-EMSCRIPTEN_KEEPALIVE int kalumbo_text_x(int Breite)
+// For tests: from now on the games come from the given seed, one after
+// the other, as in every other build of the game. A seed up to 2^53
+// arrives whole in a JavaScript number.
+EMSCRIPTEN_KEEPALIVE void kalumbo_saee_fest(double Saat)
 {
-    return kalumbo::Textlage({Breite, 0, 0}).X;
+    Steuerung().NimmZufallsquelle(std::make_unique<kalumbo::TSaatZufall>(static_cast<std::uint64_t>(Saat)));
 }
 
-EMSCRIPTEN_KEEPALIVE int kalumbo_text_grundlinie(int Hoehe, int Oberlaenge)
-{
-    return kalumbo::Textlage({0, Hoehe, Oberlaenge}).Grundlinie;
-}
-
-// Valid until the next call.
+// For tests and measurements: the game as it stands, as JSON (see
+// SpielstandAlsJson). Valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* kalumbo_zustand()
 {
     static std::string Json;
-    Json = Spiel().Zustand();
+    Json = kalumbo::web::SpielstandAlsJson(Steuerung().Spielstand(), Steuerung().Form());
     return Json.c_str();
 }
 

@@ -5,8 +5,9 @@
 // to. The start-up is held to a yardstick loaded side by side with it: a
 // bare page with one button and a 400 x 400 canvas, complete at its first
 // frame. A second build of the page (an older one, say) given with
-// --vergleich is loaded in the same turns, for a before and after from one
-// run on a machine whose load comes and goes.
+// --vergleich is loaded, and its new games and presses timed, in the same
+// turns, for a before and after from one run on a machine whose load comes
+// and goes.
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -136,12 +137,24 @@ function miss_loesendeDruecke(anzahl) {
   }
   fs.rmSync(massstab, { recursive: true, force: true });
 
-  const seite = await kontext.newPage();
-  await seite.goto(adresse);
-  await seite.waitForSelector('html[data-bereit]');
-  await seite.evaluate(() => Spiel.saeeFest(1));
-  const neueSpiele = await seite.evaluate(miss_neuesSpiel, 200);
-  const druecke = await seite.evaluate(miss_loesendeDruecke, 200);
+  // New games and presses, 200 of each in rounds of 50, each round in a
+  // fresh page; in turns with the comparison's when there is one.
+  async function missSpiel(adresse, anzahl, gemessen) {
+    const seite = await kontext.newPage();
+    await seite.goto(adresse);
+    await seite.waitForSelector('html[data-bereit]');
+    await seite.evaluate(() => Spiel.saeeFest(1));
+    gemessen.neueSpiele.push(...await seite.evaluate(miss_neuesSpiel, anzahl));
+    gemessen.druecke.push(...await seite.evaluate(miss_loesendeDruecke, anzahl));
+    await seite.close();
+  }
+  const { neueSpiele, druecke } = { neueSpiele: [], druecke: [] };
+  const verglichen = { neueSpiele: [], druecke: [] };
+  for (let runde = 0; runde < 4; ++runde) {
+    await missSpiel(adresse, 50, { neueSpiele, druecke });
+    if (vergleich)
+      await missSpiel(pathToFileURL(path.join(vergleich, 'index.html')).href, 50, verglichen);
+  }
   await kontext.close();
   fs.rmSync(profil, { recursive: true, force: true });
 
@@ -164,4 +177,9 @@ function miss_loesendeDruecke(anzahl) {
   zeile('lösender Druck (Median von 200)', median(druecke), 'ms', 1);
   console.log(`  Mittel: neues Spiel ${mittel(neueSpiele).toFixed(3)} ms, Druck ${mittel(druecke).toFixed(3)} ms; ` +
               `langsamste: ${Math.max(...neueSpiele).toFixed(1)} ms, ${Math.max(...druecke).toFixed(1)} ms`);
+  if (vergleich) {
+    console.log(`  Vergleich: neues Spiel Median ${median(verglichen.neueSpiele).toFixed(2)} ms, ` +
+                `Mittel ${mittel(verglichen.neueSpiele).toFixed(3)} ms; Druck Median ${median(verglichen.druecke).toFixed(2)} ms, ` +
+                `Mittel ${mittel(verglichen.druecke).toFixed(3)} ms`);
+  }
 })();

@@ -72,6 +72,11 @@ describe('"Ende" aus Versehen', () => {
     await seite.click('#Weiterspielen');
     assert.ok(!(await seite.isVisible('#Abschied')));
     assert.deepEqual(await spielstand(seite), vorher);
+    // The focus is back where the player left: on "Ende", the next stop
+    // of the Tab key "Hilfe".
+    assert.equal(await seite.evaluate(() => document.activeElement.id), 'EndeKnopf');
+    await seite.keyboard.press('Tab');
+    assert.equal(await seite.evaluate(() => document.activeElement.id), 'HilfeKnopf');
 
     // and the game goes on from there
     await druecke(seite, vorher.stand.auswahl);

@@ -10,7 +10,7 @@ const assert = require('node:assert/strict');
 const { Texte, fuelle } = require('./hilfen/texte');
 const { starteBrowser, MOTOR } = require('./hilfen/browser');
 const { stoere } = require('./hilfen/server');
-const { zustand, freiesPaar, steine, druecke, bildschirm, NORMAL } = require('./hilfen/spiel');
+const { zustand, freiesPaar, steine, druecke, bildschirm, NORMAL, AUSGEWAEHLT } = require('./hilfen/spiel');
 
 const GRAU = [128, 128, 128];
 const aehnlich = (farbe, soll) => farbe.every((wert, i) => Math.abs(wert - soll[i]) <= 8);
@@ -31,13 +31,15 @@ async function neuesSpielMitPaar(seite) {
 const OHNE_ZURUECKHALTEN = MOTOR === 'webkit' && 'WebKitWebDriver wartet auf das Laden der Seite, das ein zurückgehaltenes Bild aufhält';
 
 describe('Ein langsamer Server', { skip: OHNE_ZURUECKHALTEN }, () => {
-  let browser, seite, server, gibFrei = () => {};
+  let browser, seite, server, gibFrei = () => {}, gibKaputtFrei = () => {};
   before(async () => {
     browser = await starteBrowser();
     ({ seite, server } = await browser.oeffne('server'));
-    // The page once more, now with its first picture held back: the
-    // browser's own loading waits for it, the window must not.
+    // The page once more, now with its first picture held back, and its
+    // third held back and then cut short: the browser's own loading waits
+    // for them, the window must not.
     gibFrei = stoere('/bilder/Bild1.jpg', { zurueckhalten: true });
+    gibKaputtFrei = stoere('/bilder/Bild3.jpg', { zurueckhalten: true, laenge: 300 });
     // Left a moment after the question is answered: Firefox forgets a
     // question whose page is left while it is asked.
     await seite.evaluate(() => {
@@ -50,6 +52,7 @@ describe('Ein langsamer Server', { skip: OHNE_ZURUECKHALTEN }, () => {
   });
   after(async () => {
     gibFrei();
+    gibKaputtFrei();
     await browser.schliesse();
   });
 
@@ -91,6 +94,25 @@ describe('Ein langsamer Server', { skip: OHNE_ZURUECKHALTEN }, () => {
     const stand = await zustand(seite);
     for (const stein of steine(stand))
       assert.deepEqual(nachher.amBrett(stein, 3, 3), NORMAL, `Stein ${stein}`);
+  });
+
+  test('ein Bild, das spät und unlesbar kommt, meldet sich dann; danach ist der Fokus, wo er war, und das Spiel geht weiter', async () => {
+    await seite.check('input[name=Hintergrund][value="2"]');
+    const paar = freiesPaar(await neuesSpielMitPaar(seite));
+    assert.ok(!(await seite.isVisible('#Meldung')));
+    assert.deepEqual((await bildschirm(seite)).amBrett([1, 1], 10, 10), GRAU);
+
+    gibKaputtFrei();
+    await seite.waitForSelector('#Meldung');
+    assert.equal(await seite.textContent('#MeldungText'), `${fuelle(Texte.KeinLesbaresBild, 'bilder/Bild3.jpg')}.`);
+    await seite.keyboard.press('Enter');
+    assert.ok(!(await seite.isVisible('#Meldung')));
+    assert.equal(await seite.evaluate(() => document.activeElement.id), 'NeuesSpielKnopf');
+    const schirm = await bildschirm(seite);
+    assert.deepEqual(schirm.amBrett([1, 1], 10, 10), GRAU);
+    assert.deepEqual(schirm.amBrett(paar[0], 3, 3), NORMAL);
+    await druecke(seite, paar[0]);
+    assert.deepEqual((await bildschirm(seite)).amBrett(paar[0], 3, 3), AUSGEWAEHLT);
   });
 });
 

@@ -9,6 +9,7 @@
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { starteBrowser } = require('./hilfen/browser');
+const { stoere } = require('./hilfen/server');
 const { zustand, freiesPaar, druecke, bildschirm } = require('./hilfen/spiel');
 const { grauesJpeg } = require('./hilfen/jpeg');
 const { Texte, fuelle } = require('./hilfen/texte');
@@ -32,14 +33,15 @@ const jpeg = (seite, breite, hoehe, [r, g, b]) => seite.evaluate(async ({ breite
   return [...new Uint8Array(await bild.arrayBuffer())];
 }, { breite, hoehe, farbe: `rgb(${r}, ${g}, ${b})` });
 
-// Drops a file onto the board as a file manager would.
-const lasseFallen = (seite, inhalt, name) => seite.evaluate(({ inhalt, name }) => {
+// Drops a file onto the board as a file manager would, or only drags it
+// over (the first of the events).
+const lasseFallen = (seite, inhalt, name, arten = ['dragenter', 'dragover', 'drop']) => seite.evaluate(({ inhalt, name, arten }) => {
   const uebergabe = new DataTransfer();
   uebergabe.items.add(new File([new Uint8Array(inhalt)], name, { type: 'image/jpeg' }));
   const brett = document.getElementById('Spielbrett');
-  for (const art of ['dragenter', 'dragover', 'drop'])
+  for (const art of arten)
     brett.dispatchEvent(new DragEvent(art, { dataTransfer: uebergabe, bubbles: true, cancelable: true }));
-}, { inhalt, name });
+}, { inhalt, name, arten });
 
 // Drops a file while the item of that index is chosen, and waits until
 // the item has taken it or a message has come.
@@ -211,5 +213,45 @@ describe('Eigene Bilder', () => {
     assert.ok(!(await seite.isVisible('#Meldung')));
     assert.ok(await seite.isChecked('input[name=Hintergrund][value="3"]'));
     assert.equal(await seite.evaluate(() => Bilder.hatEigenes(3)), false);
+  });
+});
+
+describe('Der Dekoder von einem Webserver', () => {
+  let browser, besuch, heile = () => {};
+  before(async () => {
+    browser = await starteBrowser();
+    besuch = await browser.oeffne('server');
+  });
+  after(async () => {
+    heile();
+    await browser.schliesse();
+  });
+
+  const anfragen = () => besuch.server.angefragt.filter((pfad) => pfad === '/dekoder.js').length;
+  async function bis(bedingung, was) {
+    for (const ende = Date.now() + 10000; !bedingung();) {
+      assert.ok(Date.now() < ende, was);
+      await new Promise((weiter) => setTimeout(weiter, 20));
+    }
+  }
+
+  test('eine Datei, über die Seite gezogen, holt ihn schon; kam er nicht, holt ihn das nächste Bild noch einmal', async () => {
+    const { seite } = besuch;
+    heile = stoere('/dekoder.js', { fehlt: true });
+    await lasseFallen(seite, [], 'wiese.jpg', ['dragenter']);
+    await bis(() => anfragen() === 1, 'der Dekoder wurde nicht geholt, als die Datei über die Seite kam');
+
+    const wiese = await jpeg(seite, 200, 120, GRUEN);
+    await lasseFallen(seite, wiese, 'wiese.jpg');
+    await seite.waitForSelector('#Meldung');
+    assert.equal(await seite.textContent('#MeldungText'), `${fuelle(Texte.DateiNichtZuLaden, 'dekoder.js')}.`);
+    await seite.click('#MeldungOk');
+
+    heile();
+    await lasseFallen(seite, wiese, 'wiese.jpg');
+    await seite.waitForFunction(() => Bilder.hatEigenes(0) || Meldung.istOffen());
+    assert.ok(!(await seite.isVisible('#Meldung')), await seite.textContent('#MeldungText'));
+    assert.ok(anfragen() >= 2);
+    assert.ok(aehnlich((await neuesSpielMit(seite, 0)).amBrett([1, 1], 10, 10), GRUEN));
   });
 });

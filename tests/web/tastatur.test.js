@@ -2,12 +2,13 @@
 'use strict';
 // Playing with the keyboard alone and hearing the board: the board's
 // place in the Tab order, the cursor's frame, whole games won with keys,
-// what a screen reader is given, and the tab headers worked by keys.
+// keys held down, the help and a message box over the board, what a
+// screen reader is given, and the tab headers worked by keys.
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { starteBrowser, kannNicht } = require('./hilfen/browser');
-const { zustand, feld, freiesPaar, druecke, bildschirm } = require('./hilfen/spiel');
-const { Texte } = require('./hilfen/texte');
+const { starteBrowser, kannNicht, ZUGRIFF } = require('./hilfen/browser');
+const { zustand, feld, freiesPaar, druecke, bildschirm, NORMAL, AUSGEWAEHLT } = require('./hilfen/spiel');
+const { Texte, fuelle } = require('./hilfen/texte');
 
 const SAAT = 7321;
 
@@ -165,6 +166,112 @@ describe('Der Rahmen des Zeigers', () => {
 
     await seite.evaluate(() => document.activeElement.blur());
     assert.ok(nachDerMaus.equals(await seite.screenshot()), 'nach dem Mausdruck war ein Rahmen zu sehen');
+  });
+});
+
+// The screen at the cell: its fill just inside the outline, and whether
+// the keyboard's frame is around it (white on the tile's outline).
+async function amStein(seite, zelle) {
+  const schirm = await bildschirm(seite);
+  return { fuellung: schirm.amBrett(zelle, 3, 3), rahmen: String(schirm.amBrett(zelle, 0, 5)) === '255,255,255' };
+}
+
+// Whether anything is painted on the layer above the board, which holds
+// nothing but the keyboard's frame.
+const rahmenGemalt = (seite) => seite.$eval('#Zeigerebene', (ebene) =>
+  ebene.getContext('2d').getImageData(0, 0, ebene.width, ebene.height).data.some((wert, stelle) => stelle % 4 === 3 && wert > 0));
+
+// Drops a file that is no picture onto the board: the game's message box
+// says so.
+const lasseFallen = (seite) => seite.evaluate(() => {
+  const uebergabe = new DataTransfer();
+  uebergabe.items.add(new File(['kein Bild'], 'notiz.jpg', { type: 'image/jpeg' }));
+  for (const art of ['dragenter', 'dragover', 'drop'])
+    document.getElementById('Spielbrett').dispatchEvent(new DragEvent(art, { dataTransfer: uebergabe, bubbles: true, cancelable: true }));
+});
+
+describe('Die Hilfe und eine Meldung über dem Brett, gehaltene Tasten', () => {
+  let seite;
+  mitSeite((offen) => { seite = offen; });
+
+  test('mit der Hilfe drückt Eingabe "Fertig" und keinen Stein, das Brett ist kein Halt der Tab-Taste', async () => {
+    await seite.focus('#NeuesSpielKnopf');
+    await neuesSpielMitTasten(seite);
+    const stein = await fokuszelle(seite);
+    await seite.keyboard.press(`${ZUGRIFF}+h`);
+    assert.ok(await seite.isVisible('#Hilfe'));
+    await seite.keyboard.press('Space');
+    await seite.keyboard.press('Shift+Tab');
+    await seite.keyboard.press('Tab');
+    assert.equal(await fokuszelle(seite), null, 'das Brett unter der Hilfe nahm den Fokus');
+    await seite.focus(`#Zelle${stein[0]}${stein[1]}`);
+    await seite.keyboard.press('Enter');
+    assert.ok(!(await seite.isVisible('#Hilfe')));
+    assert.deepEqual(await amStein(seite, stein), { fuellung: NORMAL, rahmen: true });
+    assert.equal(await ansage(seite), '');
+    await seite.keyboard.press('Enter');
+    assert.deepEqual(await amStein(seite, stein), { fuellung: AUSGEWAEHLT, rahmen: true });
+    assert.match(await ansage(seite), / ausgewählt$/);
+  });
+
+  test('eine gehaltene Pfeiltaste geht Feld um Feld, eine gehaltene Leertaste drückt nur einmal', async () => {
+    // A held key: after the first the browser repeats the key's keydown,
+    // marked as a repetition, until the key is let go; here three times.
+    const halte = async (taste) => {
+      await seite.keyboard.down(taste);
+      await seite.evaluate((taste) => [1, 2, 3].forEach(() => document.activeElement.dispatchEvent(new KeyboardEvent('keydown',
+        { key: taste === 'Space' ? ' ' : taste, code: taste, repeat: true, bubbles: true, cancelable: true }))), taste);
+      await seite.keyboard.up(taste);
+    };
+    await seite.keyboard.press('Home');
+    const [, zeile] = await fokuszelle(seite);
+    await halte('ArrowRight');
+    assert.deepEqual(await fokuszelle(seite), [5, zeile]);
+
+    const [erste] = freiesPaar(await zustand(seite));
+    await gehe(seite, erste);
+    const vorher = (await amStein(seite, erste)).fuellung;
+    await halte('Space');
+    assert.notDeepEqual((await amStein(seite, erste)).fuellung, vorher, 'die gehaltene Leertaste drückte nicht einmal');
+  });
+
+  test('ein eingesperrter Stein sagt es bei jedem Druck von neuem', async () => {
+    const stand = await zustand(seite);
+    const eingesperrt = ZELLEN.find((zelle) => istEingesperrt(stand, zelle));
+    await gehe(seite, eingesperrt);
+    const name = await seite.$eval(`#Zelle${eingesperrt[0]}${eingesperrt[1]}`, (zelle) => zelle.textContent);
+    const gehoert = [];
+    for (let mal = 0; mal < 2; ++mal) {
+      await seite.keyboard.press('Space');
+      gehoert.push(await seite.textContent('#Ansage'));
+    }
+    assert.deepEqual(gehoert.map((text) => text.trim()), Array(2).fill(fuelle(Texte.AnsageEingesperrt, name)));
+    assert.notEqual(gehoert[0], gehoert[1], 'die zweite Ansage war keine Änderung, die ein Screenreader hört');
+  });
+
+  test('nach einer Meldung ist der Fokus wieder auf seiner Zelle, mit dem Rahmen nach Tasten, ohne nach der Maus', async () => {
+    await seite.focus('#NeuesSpielKnopf');
+    await neuesSpielMitTasten(seite);
+    const stein = await fokuszelle(seite);
+    assert.equal((await amStein(seite, stein)).rahmen, true);
+    await lasseFallen(seite);
+    await seite.waitForSelector('#Meldung');
+    assert.equal(await rahmenGemalt(seite), false, 'der Rahmen blieb, als die Meldung den Fokus nahm');
+    await seite.keyboard.press('Enter');
+    assert.ok(!(await seite.isVisible('#Meldung')));
+    assert.deepEqual(await fokuszelle(seite), stein);
+    assert.equal((await amStein(seite, stein)).rahmen, true, 'nach der Meldung fehlt der Rahmen');
+
+    await druecke(seite, stein);
+    assert.deepEqual(await amStein(seite, stein), { fuellung: AUSGEWAEHLT, rahmen: false });
+    await lasseFallen(seite);
+    await seite.waitForSelector('#Meldung');
+    await seite.keyboard.press('Escape');
+    assert.deepEqual(await fokuszelle(seite), stein);
+    assert.equal((await amStein(seite, stein)).rahmen, false, 'die Meldung brachte den Rahmen, den die Maus verbarg');
+    await seite.keyboard.press('ArrowRight');
+    assert.deepEqual(await fokuszelle(seite), stein, 'die erste Taste nach der Maus zeigt den Zeiger nur');
+    assert.deepEqual(await amStein(seite, stein), { fuellung: AUSGEWAEHLT, rahmen: true });
   });
 });
 

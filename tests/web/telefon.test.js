@@ -7,7 +7,7 @@
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { starteBrowser, kannNicht } = require('./hilfen/browser');
-const { zustand, steine, punkt } = require('./hilfen/spiel');
+const { zustand, steine, punkt, bildschirm, NORMAL, AUSGEWAEHLT } = require('./hilfen/spiel');
 
 const BREITE = 390;
 const HOEHE = 844;
@@ -31,6 +31,16 @@ const zuKlein = (seite) => seite.evaluate(() => {
   }
   return fehler;
 });
+
+// What the screen shows on each cell, row by row: "gewählt", "Stein" or
+// "" for no tile, by the colour just inside a tile's outline.
+async function gezeigt(seite) {
+  const schirm = await bildschirm(seite);
+  return Array.from({ length: 64 }, (_, nummer) => {
+    const farbe = String(schirm.amBrett([nummer % 8 + 1, Math.floor(nummer / 8) + 1], 3, 3));
+    return { [AUSGEWAEHLT]: 'gewählt', [NORMAL]: 'Stein' }[farbe] ?? '';
+  });
+}
 
 describe('Ein Telefon hochkant', { skip: kannNicht('pixelverhaeltnis') || kannNicht('beruehrung') }, () => {
   let browser, seite;
@@ -94,6 +104,36 @@ describe('Ein Telefon hochkant', { skip: kannNicht('pixelverhaeltnis') || kannNi
       await seite.touchscreen.tap(stelle.x, stelle.y);
       assert.deepEqual((await zustand(seite)).auswahl, [0, 0]);
     }
+  });
+
+  test('quer das ganze Fenster, hochkant wieder das Brett so breit wie der Schirm, das Spiel scharf und wie es war', async () => {
+    await seite.touchscreen.tap(...Object.values(await mitte(seite, '#NeuesSpielKnopf')));
+    const stand = await zustand(seite);
+    const frei = steine(stand).find(([spalte, zeile]) => stand.felder[spalte - 1][zeile - 1].frei);
+    const stelle = await punkt(seite, frei);
+    await seite.touchscreen.tap(stelle.x, stelle.y);
+    const vorher = await gezeigt(seite);
+    assert.equal(vorher.filter((zelle) => zelle === 'gewählt').length, 1);
+    assert.equal(vorher.filter((zelle) => zelle !== '').length, 36);
+
+    const brettUndEbene = () => seite.evaluate(() => ['Spielbrett', 'Zeigerebene'].map((id) => {
+      const teil = document.getElementById(id);
+      const { left, top, width, height } = teil.getBoundingClientRect();
+      return { left, top, width, height, pixel: teil.width };
+    }));
+    for (const [breite, hoehe] of [[HOEHE, BREITE], [BREITE, HOEHE]]) {
+      await seite.setViewportSize({ width: breite, height: hoehe });
+      await seite.waitForFunction((breite) => document.documentElement.clientWidth === breite, breite);
+      const [brett, ebene] = await brettUndEbene();
+      assert.deepEqual(ebene, brett, 'die Ebene des Rahmens liegt nicht genau über dem Brett');
+      assert.equal(brett.pixel, Math.round(brett.width * 3));
+      assert.equal(brett.width > breite - 20, breite === BREITE, `${breite} x ${hoehe}: ${brett.width}`);
+      assert.deepEqual(await gezeigt(seite), vorher, `${breite} x ${hoehe}`);
+    }
+    // The keyboard's frame, too, is where the cursor is.
+    await seite.focus('#NeuesSpielKnopf');
+    await seite.keyboard.press('Tab');
+    assert.deepEqual((await bildschirm(seite)).amBrett(frei, 0, 5), [255, 255, 255]);
   });
 });
 

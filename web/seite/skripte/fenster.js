@@ -163,10 +163,10 @@ const Fenster = (() => {
     if (ereignis.ctrlKey)
       return;
     const fokus = document.activeElement;
-    if (ereignis.key !== 'Enter' || hilfe.hidden || fokus instanceof HTMLButtonElement || fokus instanceof HTMLTextAreaElement)
+    if (ereignis.key !== 'Enter' || fokus instanceof HTMLButtonElement || fokus instanceof HTMLTextAreaElement)
       return;
-    ereignis.preventDefault();
-    element('FertigKnopf').click();
+    if (Spiel.eingabetaste())
+      ereignis.preventDefault();
   }
 
   // Shows the window once the rules and the fonts are there, and notes
@@ -184,8 +184,8 @@ const Fenster = (() => {
   element('ReiterSpiel').addEventListener('click', () => zeigeSeite('Spiel'));
   element('ReiterEinstellungen').addEventListener('click', () => zeigeSeite('Einstellungen'));
   element('ReiterSpiel').parentElement.addEventListener('keydown', beiReitertaste);
-  element('HilfeKnopf').addEventListener('click', () => zeigeHilfe(hilfe.hidden));
-  element('FertigKnopf').addEventListener('click', () => zeigeHilfe(false));
+  element('HilfeKnopf').addEventListener('click', () => Spiel.schalteHilfe());
+  element('FertigKnopf').addEventListener('click', () => Spiel.fertig());
   element('EndeKnopf').addEventListener('click', beende);
   element('Weiterspielen').addEventListener('click', kehreZurueck);
   element('NochEinmal').addEventListener('click', () => location.reload());

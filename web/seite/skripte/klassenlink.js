@@ -7,31 +7,30 @@
 // every load and stores nothing, so "Noch einmal spielen" and a reload
 // start with the link again. A part that cannot be read is reported in the
 // game's message box, and its group keeps its default.
-// Needs: Meldung.
+// Needs: Spiel, once the game has loaded.
 const Klassenlink = (() => {
   // Far longer than any class link: a longer address is read up to here.
   const LAENGSTE = 2000;
 
-  // Chooses the link's items, and the defaults in the groups it does not
-  // name; called once the rules are loaded and the window is shown, before
-  // the player can touch it.
-  function wendeAn(regeln) {
-    const adresse = new TextEncoder().encode(location.hash.slice(0, LAENGSTE));
-    regeln.HEAPU8.set(adresse, regeln._kalumbo_textraum(adresse.length));
-    const wahl = JSON.parse(regeln.UTF8ToString(regeln._kalumbo_klassenlink()));
+  // Hands the game the link, which chooses its items in the groups it
+  // names; the others keep their defaults. Called once the game is loaded
+  // and the window is shown, before the player can touch it.
+  function wendeAn() {
     // Every load starts from the page's defaults, also where the browser
     // would bring back the choices made before a reload.
     for (const knopf of document.querySelectorAll('input[type=radio]'))
       knopf.checked = knopf.defaultChecked;
-    for (const [gruppe, item] of Object.entries(wahl.items))
-      document.querySelector(`input[name="${gruppe}"][value="${item}"]`).checked = true;
-    if (wahl.meldung !== '')
-      Meldung.zeige(wahl.meldung);
+    Spiel.klassenlink(location.hash.slice(0, LAENGSTE));
+  }
+
+  // The game chooses an item of a group, as the link names it.
+  function waehleItem(gruppe, item) {
+    document.querySelector(`input[name="${gruppe}"][value="${item}"]`).checked = true;
   }
 
   // An address changed by hand starts the game afresh with it, as a new
   // load would.
   window.addEventListener('hashchange', () => location.reload());
 
-  return { wendeAn };
+  return { wendeAn, waehleItem };
 })();

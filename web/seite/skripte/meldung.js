@@ -10,16 +10,11 @@ const Meldung = (() => {
   const ok = document.getElementById('MeldungOk');
   let fokusVorher = null;
 
-  // As on the desktop: a full stop is added unless the text is empty or
-  // already ends in a full stop or a sign below it.
-  function meldungstext(meldung) {
-    return meldung !== '' && meldung.charCodeAt(meldung.length - 1) > '.'.charCodeAt(0) ? meldung + '.' : meldung;
-  }
-
-  // A second message while one is open takes its place; OK still goes
-  // back to where the player was before the first.
+  // The message as the game words it (see Spiel.melde). A second message
+  // while one is open takes its place; OK still goes back to where the
+  // player was before the first.
   function zeige(meldung) {
-    text.textContent = meldungstext(meldung);
+    text.textContent = meldung;
     for (const teil of fenster.children)
       teil.inert = teil !== kasten;
     if (kasten.hidden)

@@ -1,206 +1,165 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 // The board for a player without a mouse or without sight: over the
-// canvas lies a grid of 8 x 8 cells, invisible, each named by what it
-// shows, for screen readers. While a cell of it has the focus a frame
-// marks it: the arrow keys, Home and End move the frame, Space and Enter
-// press the cell as a mouse press at its middle would. A press of the
-// mouse or a finger hides the frame until the next key, so a player with
-// the mouse sees the board as it is drawn. After every press the cells
-// say what changed, and the status line says what the press did. Where
-// the cursor goes and what a cell is called are the rules' answers.
-// Needs: Texte, fuelle (texte.js), Spiel.
-(() => {
+// canvas lies a grid of cells, invisible, each named by what it shows,
+// for screen readers. The game keeps the keyboard's cursor and paints its
+// frame; here the keys, the focus and a screen reader's press on a cell
+// are passed to it, and the grid shows what the game tells: the words of
+// each cell, the cell under the cursor, which has the focus while the
+// board has it, and what a press did, in the status line.
+// Needs: Texte (texte.js); Spiel when the player does something.
+const Zugang = (() => {
   const element = (id) => document.getElementById(id);
   const raster = element('Brettzugang');
   const ansage = element('Ansage');
-  const hilfe = element('Hilfe');
-  const ZEILEN = 8;
-  const SPALTEN = 8;
+  const meldung = element('Meldung');
 
-  // The keys that move the cursor, by the rules' number for each.
-  const RICHTUNG = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Home: 4, End: 5 };
-  const DRUCKTASTEN = [' ', 'Enter'];
-
-  const ANSAGEN = {
-    ausgewaehlt: Texte.AnsageAusgewaehlt,
-    abgewaehlt: Texte.AnsageAbgewaehlt,
-    eingesperrt: Texte.AnsageEingesperrt,
-    geloest: Texte.AnsageGeloest,
-    fertig: Texte.AnsageFertig,
-  };
+  // The keys the board takes, by the game's number for each.
+  const TASTEN = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Home: 4, End: 5, ' ': 6, Enter: 6 };
+  const DRUCK = 6;
+  // How the focus came to the board, by the game's number for each.
+  const MAUS = 0;
+  const TASTATUR = 1;
+  const FENSTER = 2;
 
   const zellen = [];   // the grid's cells, row by row
-  const gezeigt = [];  // what each cell says now, as the rules described it
-  let regeln = null;   // there from the first game on
+  let spalten = 0;
   let zeiger = 0;      // the cell under the cursor
-  let verborgen = false; // a press of the mouse hid the frame
-  let durchMaus = false;  // the focus comes to the board with a press of the mouse
+  let mitSpiel = false;
+  let hilfeOffen = true;
+  let durchMaus = false; // the board is being pressed with the mouse or a finger
 
-  function baueRaster() {
-    for (let zeile = 0; zeile < ZEILEN; ++zeile) {
+  const nummer = (spalte, zeile) => (zeile - 1) * spalten + (spalte - 1);
+
+  // The grid as the game measures the board, every cell empty.
+  function baueRaster(neueSpalten, zeilen) {
+    spalten = neueSpalten;
+    for (let zeile = 0; zeile < zeilen; ++zeile) {
       const reihe = document.createElement('div');
       reihe.className = 'zeile';
       reihe.setAttribute('role', 'row');
-      reihe.style.top = `${(100 * zeile) / ZEILEN}%`;
-      for (let spalte = 0; spalte < SPALTEN; ++spalte) {
+      reihe.style.top = `${(100 * zeile) / zeilen}%`;
+      reihe.style.height = `${100 / zeilen}%`;
+      for (let spalte = 0; spalte < spalten; ++spalte) {
         const zelle = document.createElement('div');
         zelle.className = 'zelle';
         zelle.id = `Zelle${spalte + 1}${zeile + 1}`;
         zelle.setAttribute('role', 'gridcell');
         zelle.tabIndex = -1;
-        zelle.style.left = `${(100 * spalte) / SPALTEN}%`;
+        zelle.style.left = `${(100 * spalte) / spalten}%`;
+        zelle.style.width = `${100 / spalten}%`;
         const name = document.createElement('span');
         name.className = 'vorgelesen';
         name.textContent = Texte.ZelleLeer;
         zelle.append(name);
         reihe.append(zelle);
         zellen.push(zelle);
-        gezeigt.push(null);
       }
       raster.append(reihe);
     }
   }
 
-  // The cells whose words changed take the new ones.
-  function aktualisiere() {
-    const beschreibungen = JSON.parse(regeln.UTF8ToString(regeln._kalumbo_zellen()));
-    beschreibungen.forEach((neu, nummer) => {
-      const text = JSON.stringify(neu);
-      if (text === gezeigt[nummer])
-        return;
-      gezeigt[nummer] = text;
-      const zelle = zellen[nummer];
-      zelle.firstChild.textContent = neu.name;
-      zelle.classList.toggle('stein', neu.stein);
-      if (neu.stein)
-        zelle.setAttribute('aria-selected', String(neu.ausgewaehlt));
-      else
-        zelle.removeAttribute('aria-selected');
-      if (neu.eingesperrt)
-        zelle.setAttribute('aria-describedby', 'Eingesperrt');
-      else
-        zelle.removeAttribute('aria-describedby');
-    });
-  }
-
   // The board is in the Tab order once a game lies on it and nothing
   // covers it; the cell under the cursor is its one stop.
   function ordneTabfolge() {
-    const erreichbar = regeln !== null && hilfe.hidden;
-    zellen.forEach((zelle, nummer) => {
-      zelle.tabIndex = erreichbar && nummer === zeiger ? 0 : -1;
+    const erreichbar = mitSpiel && !hilfeOffen;
+    zellen.forEach((zelle, stelle) => {
+      zelle.tabIndex = erreichbar && stelle === zeiger ? 0 : -1;
     });
   }
 
-  const hatFokus = () => raster.contains(document.activeElement);
-
-  function zeigeRahmen() {
-    raster.classList.toggle('zeigt', hatFokus() && !verborgen);
-  }
-
-  // Moves the cursor; the focus follows it while the board has it, and a
-  // screen reader hears the new cell.
-  function setzeZeiger(nummer) {
-    const hatteFokus = hatFokus();
-    zellen[zeiger].classList.remove('zeiger');
-    zeiger = nummer;
-    zellen[zeiger].classList.add('zeiger');
+  // The cursor is on the cell now; the focus follows it while the board
+  // has it, and a screen reader hears the new cell.
+  function zeigeZeiger(spalte, zeile) {
+    zeiger = nummer(spalte, zeile);
     ordneTabfolge();
-    if (hatteFokus)
-      zellen[zeiger].focus({ preventScroll: verborgen });
-    zeigeRahmen();
+    if (raster.contains(document.activeElement) && document.activeElement !== zellen[zeiger])
+      zellen[zeiger].focus({ preventScroll: durchMaus });
   }
 
-  // What the press did, in the status line. The same words once more are
-  // a change too, by a blank that no one hears, so they are said again.
-  function sageAn() {
-    const { art, text } = JSON.parse(regeln.UTF8ToString(regeln._kalumbo_ansage()));
-    if (!ANSAGEN[art])
-      return;
-    const neu = fuelle(ANSAGEN[art], text);
-    ansage.textContent = ansage.textContent === neu ? neu + '\u00a0' : neu;
+  function meldeZelle(spalte, zeile, { name, stein, ausgewaehlt, eingesperrt }) {
+    const zelle = zellen[nummer(spalte, zeile)];
+    zelle.firstChild.textContent = name;
+    if (stein)
+      zelle.setAttribute('aria-selected', String(ausgewaehlt));
+    else
+      zelle.removeAttribute('aria-selected');
+    if (eingesperrt)
+      zelle.setAttribute('aria-describedby', 'Eingesperrt');
+    else
+      zelle.removeAttribute('aria-describedby');
   }
 
-  // Told by the game after a new game is dealt (pixel null) and after every
-  // press on the board with the mouse or a finger.
-  function nachZug(geladen, pixel) {
-    regeln = geladen;
-    if (pixel === null) {
-      ansage.textContent = '';
-      setzeZeiger(regeln._kalumbo_zeiger_beginne());
-      aktualisiere();
-      return;
-    }
-    verborgen = true;
-    durchMaus = true;
-    setzeZeiger(regeln._kalumbo_zeiger_setze(pixel.x, pixel.y));
-    zellen[zeiger].focus({ preventScroll: true });
-    durchMaus = false;
-    aktualisiere();
-    sageAn();
+  // The same words once more are a change too, by a blank that no one
+  // hears, so they are said again.
+  function sageAn(text) {
+    ansage.textContent = text !== '' && ansage.textContent === text ? text + '\u00a0' : text;
   }
 
   function beiTaste(ereignis) {
-    if (regeln === null || ereignis.altKey || ereignis.ctrlKey || ereignis.metaKey || ereignis.shiftKey)
+    const taste = TASTEN[ereignis.key];
+    if (taste === undefined || ereignis.altKey || ereignis.ctrlKey || ereignis.metaKey || ereignis.shiftKey)
       return;
-    const richtung = RICHTUNG[ereignis.key];
-    const druck = DRUCKTASTEN.includes(ereignis.key);
-    // A press on a board that the help covers is no press on the board:
-    // Enter goes on to the window.
-    if ((richtung === undefined && !druck) || (druck && !hilfe.hidden))
-      return;
-    ereignis.preventDefault();
-    // The first key after a press of the mouse shows the cursor where it stands.
-    if (verborgen) {
-      verborgen = false;
-      zeigeRahmen();
-      return;
-    }
-    if (richtung !== undefined) {
-      setzeZeiger(regeln._kalumbo_zeiger_bewege(richtung));
-      return;
-    }
-    // Holding the key down presses once.
-    if (!ereignis.repeat)
-      drueckeZeiger();
-  }
-
-  function drueckeZeiger() {
-    regeln._kalumbo_zeiger_druck();
-    aktualisiere();
-    sageAn();
+    if (Spiel.taste(taste, ereignis.repeat))
+      ereignis.preventDefault();
   }
 
   // A screen reader's own press (VoiceOver's action, a reader's browse
-  // mode) comes to the cell as a click; the mouse's never does, it goes
-  // through to the canvas.
+  // mode) comes to the cell as a click, and presses it as Space would;
+  // the mouse's never does, it goes through to the canvas.
   function beiKlick(ereignis) {
-    const nummer = zellen.indexOf(ereignis.target.closest('.zelle'));
-    if (regeln === null || nummer < 0 || !hilfe.hidden)
+    const zelle = ereignis.target.closest('.zelle');
+    if (zelle === null || hilfeOffen)
       return;
-    setzeZeiger(regeln._kalumbo_zeiger_nimm(nummer));
-    zellen[zeiger].focus();
-    drueckeZeiger();
+    zelle.focus();
+    Spiel.fokusKommt(TASTATUR);
+    Spiel.taste(DRUCK, false);
   }
 
-  baueRaster();
-  zellen[zeiger].classList.add('zeiger');
+  // Coming to the board: by the mouse (see drueckeMitMaus), from the
+  // window becoming active or a closing message box, or else by the Tab
+  // key or a screen reader. A screen reader may put the focus on any
+  // cell: the cursor goes there first.
+  raster.addEventListener('focusin', (ereignis) => {
+    const stelle = zellen.indexOf(ereignis.target);
+    if (stelle >= 0 && stelle !== zeiger)
+      Spiel.zeigeAuf(stelle % spalten + 1, Math.floor(stelle / spalten) + 1);
+    if (raster.contains(ereignis.relatedTarget))
+      return;
+    const vorher = ereignis.relatedTarget;
+    Spiel.fokusKommt(durchMaus ? MAUS : vorher === null || meldung.contains(vorher) ? FENSTER : TASTATUR);
+  });
+  raster.addEventListener('focusout', (ereignis) => {
+    if (!raster.contains(ereignis.relatedTarget))
+      Spiel.fokusGeht();
+  });
   raster.addEventListener('keydown', beiTaste);
   raster.addEventListener('click', beiKlick);
-  // Coming to the board by Tab shows the frame, as any key does. A screen
-  // reader may put the focus on any cell: the cursor goes there too.
-  raster.addEventListener('focusin', (ereignis) => {
-    if (!durchMaus && !raster.contains(ereignis.relatedTarget))
-      verborgen = false;
-    const nummer = zellen.indexOf(ereignis.target);
-    if (regeln !== null && nummer >= 0 && nummer !== zeiger)
-      setzeZeiger(regeln._kalumbo_zeiger_nimm(nummer));
-    zeigeRahmen();
-  });
-  raster.addEventListener('focusout', () => raster.classList.remove('zeigt'));
-  new MutationObserver(ordneTabfolge).observe(hilfe, { attributes: true, attributeFilter: ['hidden'] });
-  // Another form decides anew which tiles are shut in.
-  element('Form').addEventListener('change', () => regeln !== null && aktualisiere());
-  Spiel.beiZug(nachZug);
+
+  return {
+    baueRaster,
+    zeigeZeiger,
+    meldeZelle,
+    sageAn,
+    zeigeHilfe(sichtbar) {
+      hilfeOffen = sichtbar;
+      ordneTabfolge();
+    },
+    // A game lies on the board from now on.
+    zeigeBrett() {
+      mitSpiel = true;
+      ordneTabfolge();
+    },
+    // A press of the mouse or a finger on the board: the board takes the
+    // focus, without scrolling, and then the press.
+    drueckeMitMaus(druecke) {
+      durchMaus = true;
+      try {
+        zellen[zeiger].focus({ preventScroll: true });
+        druecke();
+      } finally {
+        durchMaus = false;
+      }
+    },
+  };
 })();
