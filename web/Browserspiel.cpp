@@ -33,8 +33,8 @@ EM_JS(void, oberflaeche_ergaenze_verlauf, (const char* Zeile), {
 EM_JS(void, oberflaeche_leere_verlauf, (), {
     Module.oberflaeche.leereVerlauf();
 });
-EM_JS(void, oberflaeche_lege_brett_an, (), {
-    Module.oberflaeche.legeBrettAn();
+EM_JS(void, oberflaeche_bereite_hintergrund_vor, (), {
+    Module.oberflaeche.bereiteHintergrundVor();
 });
 EM_JS(void, oberflaeche_zeige_brett, (), {
     Module.oberflaeche.zeigeBrett();
@@ -126,13 +126,17 @@ void TBrowserspiel::LeereVerlauf()
     oberflaeche_leere_verlauf();
 }
 
+// The browser paints again only after the whole new game is drawn: the
+// player never sees the board half laid out, so it need not be hidden.
+void TBrowserspiel::VerbergeBrett() {}
+
 // The page readies the picture of the chosen item; one that has not
 // arrived yet, or cannot be read, shows when it does, or is reported once
 // the new game is dealt: a call into the game cannot end by an exception
 // in the browser.
-void TBrowserspiel::LegeBrettAn()
+void TBrowserspiel::BereiteHintergrundVor()
 {
-    oberflaeche_lege_brett_an();
+    oberflaeche_bereite_hintergrund_vor();
 }
 
 void TBrowserspiel::ZeigeBrett()

@@ -36,7 +36,8 @@ public:
     void ZeigeFortschritt(const std::string& Text) override;
     void ErgaenzeVerlauf(const std::string& Zeile) override;
     void LeereVerlauf() override;
-    void LegeBrettAn() override;
+    void VerbergeBrett() override;
+    void BereiteHintergrundVor() override;
     void ZeigeBrett() override;
     void ZeigeZeiger(TZelle Zelle) override;
     void MeldeZelle(TZelle Zelle, const TZellbeschreibung& Neu, const TZellbeschreibung& Alt) override;

@@ -40,7 +40,7 @@ const Spiel = (() => {
       verlauf.replaceChildren();
     },
     // A picture that has not arrived yet comes in when it does.
-    legeBrettAn() {
+    bereiteHintergrundVor() {
       Brett.nimmHintergrund(Bilder.fuerItem(Math.max(0, Fenster.itemIndex('Hintergrund'))));
     },
     zeigeBrett: () => Zugang.zeigeBrett(),
