@@ -3,7 +3,8 @@
 """Makes the game window's layout for both editions from lage.json.
 
     erzeuge_lage.py lage.json texte.json cpp  Lage.h              for the desktop
-    erzeuge_lage.py lage.json texte.json css  lage.css            the page's places
+    erzeuge_lage.py lage.json texte.json css  OUT [stil.css]      the page's places,
+                                                                  then its look
     erzeuge_lage.py lage.json texte.json js   lage.js             for the page's scripts
     erzeuge_lage.py lage.json texte.json html index.html OUT      the page's controls
     erzeuge_lage.py lage.json texte.json glyphen                  the glyphs' names
@@ -362,6 +363,8 @@ def als_css(lage):
 def als_js(lage):
     breite, hoehe = lage.fenster['Groesse']
     links, oben, brettbreite, bretthoehe = lage.controls['Spielbrett']['Lage']
+    if links != oben or brettbreite != bretthoehe:
+        fehler('the page scales the window about a square board as far from its left edge as from its top')
     alt_tasten = {}
     for name, control in lage.art('Knopf'):
         buchstabe = lage.alt_taste(control)
@@ -506,6 +509,9 @@ def main(argumente):
     else:
         inhalt = {'cpp': als_cpp, 'css': als_css, 'js': als_js}[art](lage)
         ziel = argumente[3]
+        if art == 'css' and len(argumente) > 4:
+            with open(argumente[4], encoding='utf-8') as datei:
+                inhalt += '\n' + datei.read()
     with open(ziel, 'w', encoding='utf-8') as datei:
         datei.write(inhalt)
 
