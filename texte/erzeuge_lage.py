@@ -110,6 +110,13 @@ class Lage:
                     fehler(f'"{name}" has no item {control["Vorgabe"]}')
             if 'Farbe' in control and not FARBE.match(control['Farbe']):
                 fehler(f'"{name}": "{control["Farbe"]}" is no colour "#RRGGBB"')
+        buchstaben = {}
+        for name, control in self.art('Knopf'):
+            buchstabe = self.alt_taste(control)
+            if buchstabe in buchstaben:
+                fehler(f'"{name}" and "{buchstaben[buchstabe]}" are both pressed with Alt+{buchstabe}')
+            if buchstabe:
+                buchstaben[buchstabe] = name
         for stopp in self.tabfolge:
             if self.ohne_browser(stopp) not in self.controls:
                 fehler(f'the Tab order names "{stopp}", which is no control')
