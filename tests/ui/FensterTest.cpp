@@ -118,6 +118,7 @@ TEST_F(Fenster, VerlaufBehaeltDieTabtasteWennErDenFokusHat)
 TEST_F(Fenster, PfeiltastenWechselnInDerGruppe)
 {
     QApplication::setActiveWindow(Form1.get());
+    Form1->Zahlen->SetzeItemIndex(1);
     QRadioButton* Fuenfzig = Form1->Zahlen->Knopf(1);
     Fuenfzig->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Fuenfzig, Qt::Key_Up);
