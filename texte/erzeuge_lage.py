@@ -188,74 +188,17 @@ def als_cpp(lage):
         f'// {KOPF}',
         '#pragma once',
         '',
-        '#include "game/Zeichenflaeche.h"',
+        '#include "texte/Lagearten.h"',
         '#include "texte/Texte.h"',
         '',
-        '#include <QPoint>',
-        '#include <QRect>',
-        '#include <QRgb>',
         '#include <QSize>',
         '',
         '#include <array>',
-        '#include <optional>',
-        '#include <span>',
         '',
         'namespace kalumbo::Lage {',
         '',
         '// The game\'s own glyphs, each a picture in assets/.',
         f'enum class TGlyphe {{ {", ".join(glyphen)} }};',
-        '',
-        '// A control at its place within its parent.',
-        'struct TControl {',
-        '    const char* Name;',
-        '    QRect Lage;',
-        '    bool Verborgen = false;',
-        '};',
-        '',
-        '// A label as large as its text, from its top-left corner, or from its',
-        '// top-right corner when it grows to the left.',
-        'struct TBeschriftung {',
-        '    const char* Name;',
-        '    QPoint Ecke;',
-        '    bool Rechtsbuendig;',
-        '    int Hoehe; // 0: as high as its text',
-        '    const char* Text;',
-        '    TSchrift Schrift;',
-        '    std::optional<QRgb> Farbe;',
-        '    bool Verborgen;',
-        '};',
-        '',
-        'struct TKnopf {',
-        '    const char* Name;',
-        '    QRect Lage;',
-        '    const char* Text; // "&" marks the letter Alt presses it with',
-        '    const char* Hinweis;',
-        '    TGlyphe Glyphe;',
-        '};',
-        '',
-        '// Its items fill the first column from the top, then the next.',
-        'struct TRadiogruppe {',
-        '    const char* Name;',
-        '    QRect Lage;',
-        '    const char* Titel;',
-        '    std::span<const char* const> Eintraege;',
-        '    int Spalten;',
-        '    int Vorgabe; // the item chosen at the start, from 0',
-        '    const char* Hinweis;',
-        '};',
-        '',
-        'struct TTextfeld {',
-        '    const char* Name;',
-        '    QRect Lage;',
-        '    const char* Text;',
-        '    bool NurLesen;',
-        '};',
-        '',
-        '// A page of the tab control.',
-        'struct TSeite {',
-        '    const char* Name;',
-        '    const char* Titel;',
-        '};',
         '',
         f'inline constexpr const char* Fenstername = "{lage.fenster["Name"]}";',
         f'inline constexpr const char* Fenstertitel = {cpp_text(lage.fenster["Titel"])};',
@@ -340,14 +283,13 @@ def css_control(lage, name, control):
         zeilen += css_schrift(control['Schrift'])
     if 'Farbe' in control:
         zeilen.append(f'color: {control["Farbe"]};')
+    if control['Art'] == 'Textfeld':
+        zeilen.append(f'letter-spacing: {lage.controls[lage.eltern[name]]["Zeichenabstand"]}px;')
     regeln = [css_regel(auswahl, zeilen)]
     if control['Art'] == 'Radiogruppe':
         eintraege = len(lage.texte.liste(control['Eintraege']))
         zeilen_je_spalte = math.ceil(eintraege / control['Spalten'])
         regeln.append(css_regel(f'#{name} .rahmen', [f'grid-template-rows: repeat({zeilen_je_spalte}, 1fr);']))
-    if control['Art'] == 'Textfeld':
-        zeichenabstand = lage.controls[lage.eltern[name]]['Zeichenabstand']
-        regeln[0] = css_regel(f'#{name}', zeilen + [f'letter-spacing: {zeichenabstand}px;'])
     return regeln
 
 
