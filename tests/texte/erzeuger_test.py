@@ -10,7 +10,6 @@ sheet, its markup and its scripts alike; the build stops where the markup's
 order of the Tab key is not the layout's, where the layout names a text
 that does not exist, and where two buttons share their letter."""
 import copy
-import html.parser
 import json
 import os
 import re
@@ -25,10 +24,10 @@ from erzeuge_texte import Texte  # noqa: E402
 
 def lies(pfad):
     with open(pfad, encoding='utf-8') as datei:
-        return json.load(datei)
+        return datei.read() if pfad.endswith('.html') else json.load(datei)
 
 
-def lage_aus(quelle, texte, im_browser):
+def lage_aus(quelle, texte, im_browser=True):
     return erzeuge_lage.Lage(erzeuge_lage.ohne_kommentare(quelle), Texte(texte, im_browser))
 
 
@@ -42,57 +41,13 @@ def control(quelle, name):
     raise KeyError(name)
 
 
-class Eingaben(html.parser.HTMLParser):
-    """The markup's inputs, by name and value, and its buttons, by id."""
-
-    def __init__(self, markup):
-        super().__init__()
-        self.eingaben = {}
-        self.knoepfe = {}
-        self.feed(markup)
-
-    def handle_starttag(self, tag, attribute):
-        attribute = dict(attribute)
-        if tag == 'input':
-            self.eingaben[(attribute.get('name'), attribute.get('value'))] = attribute
-        elif tag == 'button':
-            self.knoepfe[attribute.get('id')] = attribute
-
-
-class Ausgaben:
-    """What the generator makes of the two files for each edition."""
-
-    def __init__(self, quelle, texte):
-        with open(MARKUP, encoding='utf-8') as datei:
-            vorlage = datei.read()
-        seite = lage_aus(quelle, texte, im_browser=True)
-        self.cpp = erzeuge_lage.als_cpp(lage_aus(quelle, texte, im_browser=False))
-        self.css = erzeuge_lage.als_css(seite)
-        self.js = erzeuge_lage.als_js(seite)
-        self.markup = erzeuge_lage.fuelle_controls(seite, vorlage)
-        erzeuge_lage.pruefe_tabfolge(seite, self.markup)
-
-    def rechteck_cpp(self, name):
-        treffer = re.search(r'\b%s\{"%s", \{(\d+), (\d+), (\d+), (\d+)\}' % (name, name), self.cpp)
-        return [int(zahl) for zahl in treffer.groups()]
-
-    def vorgabe_cpp(self, name):
-        return int(re.search(r'TRadiogruppe %s\{[^;]*, (\d+), (\d+), Texte::' % name, self.cpp).group(2))
-
-    def rechteck_css(self, name):
-        regel = re.search(r'^#%s \{([^}]*)\}' % name, self.css, re.MULTILINE).group(1)
-        werte = dict(re.findall(r'([a-z-]+): (-?\d+)px;', regel))
-        return [int(werte[art]) for art in ('left', 'top', 'width', 'height')]
-
-    def vorgabe_markup(self, name):
-        return [int(wert) for (gruppe, wert), attribute in Eingaben(self.markup).eingaben.items()
-                if gruppe == name and 'checked' in attribute]
-
-    def alt_tasten(self):
-        tabelle = json.loads(re.search(r'Object\.freeze\((.*)\);', self.js, re.DOTALL).group(1))['AltTasten']
-        knoepfe = {knopf: attribute['aria-keyshortcuts'] for knopf, attribute in Eingaben(self.markup).knoepfe.items()
-                   if 'aria-keyshortcuts' in attribute}
-        return tabelle, knoepfe
+def ausgaben(quelle, texte):
+    """The header, the style sheet, the markup and the script made of the files."""
+    seite = lage_aus(quelle, texte)
+    markup = erzeuge_lage.fuelle_controls(seite, lies(MARKUP))
+    erzeuge_lage.pruefe_tabfolge(seite, markup)
+    return (erzeuge_lage.als_cpp(lage_aus(quelle, texte, im_browser=False)), erzeuge_lage.als_css(seite), markup,
+            json.loads(re.search(r'Object\.freeze\((.*)\);', erzeuge_lage.als_js(seite), re.DOTALL).group(1)))
 
 
 class LageErzeuger(unittest.TestCase):
@@ -102,50 +57,49 @@ class LageErzeuger(unittest.TestCase):
 
     def test_eine_aenderung_erreicht_beide_ausgaben(self):
         geaendert = copy.deepcopy(self.quelle)
-        knopf = control(geaendert, 'EndeKnopf')
-        knopf['Lage'] = [knopf['Lage'][0] - 3, knopf['Lage'][1] + 2, knopf['Lage'][2] + 5, knopf['Lage'][3] - 1]
+        links, oben, breite, hoehe = control(geaendert, 'EndeKnopf')['Lage']
+        control(geaendert, 'EndeKnopf')['Lage'] = [links - 3, oben + 2, breite + 5, hoehe - 1]
         gruppe = control(geaendert, 'Zahlen')
         gruppe['Vorgabe'] = (gruppe['Vorgabe'] + 1) % len(self.texte[gruppe['Eintraege']]['Eintraege'])
         for quelle in (self.quelle, geaendert):
-            ausgaben = Ausgaben(quelle, self.texte)
-            lage = control(quelle, 'EndeKnopf')['Lage']
-            self.assertEqual(ausgaben.rechteck_cpp('EndeKnopf'), lage)
-            self.assertEqual(ausgaben.rechteck_css('EndeKnopf'), lage)
-            vorgabe = control(quelle, 'Zahlen')['Vorgabe']
-            self.assertEqual(ausgaben.vorgabe_cpp('Zahlen'), vorgabe)
-            self.assertEqual(ausgaben.vorgabe_markup('Zahlen'), [vorgabe])
+            cpp, css, markup, _ = ausgaben(quelle, self.texte)
+            lage, vorgabe = control(quelle, 'EndeKnopf')['Lage'], control(quelle, 'Zahlen')['Vorgabe']
+            knopf = re.search(r'EndeKnopf\{"EndeKnopf", \{(\d+), (\d+), (\d+), (\d+)\}', cpp).groups()
+            self.assertEqual([int(zahl) for zahl in knopf], lage)
+            regel = re.search(r'^#EndeKnopf \{([^}]*)\}', css, re.MULTILINE).group(1)
+            self.assertEqual(re.findall(r'(?:left|top|width|height): (\d+)px', regel), [str(zahl) for zahl in lage])
+            self.assertEqual(int(re.search(r'TRadiogruppe Zahlen\{[^;]*, \d+, (\d+), Texte::', cpp).group(1)), vorgabe)
+            self.assertEqual(re.findall(r'name="Zahlen" value="(\d+)" checked', markup), [str(vorgabe)])
 
     def test_alt_tasten_folgen_dem_markierten_buchstaben(self):
-        texte = copy.deepcopy(self.texte)
-        texte['Ende'] = texte['Ende'].replace('&', '').replace('d', '&d', 1)
-        for quelle in (self.texte, texte):
-            tabelle, knoepfe = Ausgaben(self.quelle, quelle).alt_tasten()
-            buchstabe = quelle['Ende'].split('&')[1][0].upper()
-            self.assertEqual(tabelle['Key' + buchstabe], 'EndeKnopf')
-            self.assertEqual(knoepfe['EndeKnopf'], 'Alt+' + buchstabe)
-            self.assertEqual(sorted('Alt+' + taste[3:] for taste in tabelle), sorted(knoepfe.values()))
+        geaendert = copy.deepcopy(self.texte)
+        geaendert['Ende'] = geaendert['Ende'].replace('&', '').replace('d', '&d', 1)
+        for texte in (self.texte, geaendert):
+            _, _, markup, skript = ausgaben(self.quelle, texte)
+            buchstabe = texte['Ende'].split('&')[1][0].upper()
+            self.assertEqual(skript['AltTasten']['Key' + buchstabe], 'EndeKnopf')
+            self.assertIn(f'id="EndeKnopf" type="button" class="knopf" aria-keyshortcuts="Alt+{buchstabe}"', markup)
+            self.assertEqual(sorted(taste[3:] for taste in skript['AltTasten']),
+                             sorted(re.findall(r'aria-keyshortcuts="Alt\+(.)"', markup)))
 
     def test_falsche_tabfolge_haelt_den_bau_an(self):
-        with open(MARKUP, encoding='utf-8') as datei:
-            vorlage = datei.read()
-        seite = lage_aus(self.quelle, self.texte, im_browser=True)
+        vorlage = lies(MARKUP)
         vertauscht = (vorlage.replace('{{#EndeKnopf}}', '{{#Platz}}').replace('{{#HilfeKnopf}}', '{{#EndeKnopf}}')
                       .replace('{{#Platz}}', '{{#HilfeKnopf}}'))
         ohne_reiter = vorlage.replace('tabindex="0" aria-controls', 'tabindex="-1" aria-controls')
+        seite = lage_aus(self.quelle, self.texte)
         for falsch in (vertauscht, ohne_reiter):
-            with self.assertRaises(SystemExit) as gestoppt:
+            with self.assertRaisesRegex(SystemExit, 'Tab key'):
                 erzeuge_lage.pruefe_tabfolge(seite, erzeuge_lage.fuelle_controls(seite, falsch))
-            self.assertIn('Tab', str(gestoppt.exception))
 
     def test_unbekannter_text_und_doppelter_buchstabe_halten_den_bau_an(self):
         falsch = copy.deepcopy(self.quelle)
         control(falsch, 'HilfeKnopf')['Hinweis'] = 'KeinSolcherText'
         doppelt = copy.deepcopy(self.texte)
         doppelt['Ende'] = doppelt['Ende'].replace('&', '').replace('n', '&n', 1)
-        for quelle, texte, gemeldet in ((falsch, self.texte, 'KeinSolcherText'), (self.quelle, doppelt, 'N')):
-            with self.assertRaises(SystemExit) as gestoppt:
-                lage_aus(quelle, texte, im_browser=False)
-            self.assertIn(gemeldet, str(gestoppt.exception))
+        for quelle, texte, gemeldet in ((falsch, self.texte, 'KeinSolcherText'), (self.quelle, doppelt, 'Alt\\+N')):
+            with self.assertRaisesRegex(SystemExit, gemeldet):
+                lage_aus(quelle, texte)
 
 
 if __name__ == '__main__':
