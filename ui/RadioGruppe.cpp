@@ -6,10 +6,12 @@
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 
+#include <algorithm>
+
 namespace kalumbo {
 
-TRadioGruppe::TRadioGruppe(const QString& Titel, const QStringList& Eintraege, QWidget* Eltern)
-    : QGroupBox(Titel, Eltern), Eintraege(Eintraege), Gruppe(new QButtonGroup(this))
+TRadioGruppe::TRadioGruppe(const QString& Titel, const QStringList& Eintraege, int Spalten, QWidget* Eltern)
+    : QGroupBox(Titel, Eltern), Eintraege(Eintraege), Spalten(std::max(Spalten, 1)), Gruppe(new QButtonGroup(this))
 {
     for (int Index = 0; Index < Eintraege.size(); ++Index) {
         auto* Knopf = new QRadioButton(Eintraege[Index], this);

@@ -11,7 +11,7 @@ class QRadioButton;
 
 namespace kalumbo {
 
-// A framed group of radio buttons with a caption, laid out in two columns
+// A framed group of radio buttons with a caption, laid out in columns
 // that fill the left column from top to bottom first. The chosen item is
 // an index from 0, or -1 when none is chosen. Changing the choice does
 // nothing by itself; whoever needs it asks for ItemIndex().
@@ -19,7 +19,7 @@ class TRadioGruppe : public QGroupBox {
     Q_OBJECT
 
 public:
-    TRadioGruppe(const QString& Titel, const QStringList& Eintraege, QWidget* Eltern);
+    TRadioGruppe(const QString& Titel, const QStringList& Eintraege, int Spalten, QWidget* Eltern);
 
     int ItemIndex() const;
     void SetzeItemIndex(int Index);
@@ -37,9 +37,8 @@ private:
     void OrdneKnoepfeAn();
     void SetzeTabStopp();
 
-    static constexpr int Spalten = 2;
-
     QStringList Eintraege;
+    int Spalten;
     QButtonGroup* Gruppe;
     std::vector<QRadioButton*> Knoepfe;
 };

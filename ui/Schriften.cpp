@@ -2,6 +2,7 @@
 #include "ui/Schriften.h"
 
 #include "game/Aussehen.h"
+#include "texte/Lage.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -27,17 +28,12 @@ QFont Schrift(int Pixel, bool Fett)
 
 QFont Fensterschrift()
 {
-    return Schrift(11);
+    return Schrift(Lage::Fensterschrift);
 }
 
 QFont Schrift(const TSchrift& Art)
 {
     return Schrift(Art.Pixel, Art.Fett);
-}
-
-QFont Bravoschrift()
-{
-    return Schrift(21, true);
 }
 
 } // namespace kalumbo

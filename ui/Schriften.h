@@ -13,8 +13,8 @@ namespace kalumbo {
 // are set in pixels so that the layout holds at any screen resolution.
 QString Schriftfamilie();
 
-QFont Fensterschrift();  // 11 pixels, for the window and its controls
-QFont Bravoschrift();    // 21 pixels bold, for the message at the end
+// The window's font, for the window and its controls, as texte/lage.json sets it.
+QFont Fensterschrift();
 
 QFont Schrift(int Pixel, bool Fett = false);
 // A font of the board: the tiles' text is Schrift(Steinschrift).

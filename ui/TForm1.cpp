@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/TForm1.h"
 
+#include "ui/Aufbau.h"
 #include "ui/BildFeld.h"
 #include "ui/Farben.h"
 #include "ui/Farbwahl.h"
@@ -20,7 +21,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -28,71 +28,40 @@ namespace kalumbo {
 
 namespace {
 
-// The client area: the controls reach x = 545 and y = 409, with a margin
-// of 8 pixels all round.
-constexpr QSize Fenstergroesse(553, 417);
 constexpr QSize Brettmass(Brettgroesse, Brettgroesse);
 
 // The right edge of the progress text on the page "Spiel"; a longer text grows to the left.
-constexpr int GeloestRechts = 92;
-
-template <typename TControl, typename... TArgumente>
-TControl* Erzeuge(QWidget* Eltern, const char* Name, QRect Lage, TArgumente&&... Argumente)
-{
-    auto* Control = new TControl(std::forward<TArgumente>(Argumente)..., Eltern);
-    Control->setObjectName(QString::fromLatin1(Name));
-    Control->setGeometry(Lage);
-    return Control;
-}
-
-QPushButton* Knopf(QWidget* Eltern, const char* Name, QRect Lage, const QString& Text, const QIcon& Glyphe,
-                   const QString& Hinweis)
-{
-    auto* Ergebnis = Erzeuge<QPushButton>(Eltern, Name, Lage, Text);
-    Ergebnis->setIcon(Glyphe);
-    Ergebnis->setIconSize(QSize(16, 16));
-    Ergebnis->setToolTip(Hinweis);
-    return Ergebnis;
-}
+constexpr int GeloestRechts = Lage::Geloest.Ecke.x();
 
 } // namespace
 
 TForm1::TForm1(std::unique_ptr<TZufallsquelle> Zufallsquelle, QWidget* Eltern)
     : QWidget(Eltern, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      Brettrahmen(Erzeuge<QFrame>(this, "Brettrahmen", {7, 7, 402, 402})),
-      Bild(Erzeuge<TBildFeld>(this, "Bild", {8, 8, 400, 400})),
-      Spielbrett(Erzeuge<TSpielbrett>(this, "Spielbrett", {8, 8, 400, 400})),
-      Bravo(Erzeuge<QLabel>(this, "Bravo", {38, 6, 318, 25}, QText(Texte::Bravo))),
-      EingebautesBild1(Erzeuge<TBildFeld>(this, "EingebautesBild1", {24, 409, 33, 8})),
-      EingebautesBild2(Erzeuge<TBildFeld>(this, "EingebautesBild2", {64, 409, 33, 8})),
-      EingebautesBild3(Erzeuge<TBildFeld>(this, "EingebautesBild3", {104, 409, 33, 8})),
-      EingebautesBild4(Erzeuge<TBildFeld>(this, "EingebautesBild4", {144, 409, 33, 8})),
-      Hilfe(Erzeuge<THilfe>(this, "Hilfe", {8, 8, 400, 400})),
-      Seiten(Erzeuge<QTabWidget>(this, "Seiten", {424, 72, 121, 337})),
-      Spiel(new QWidget),
-      Geloest(Erzeuge<QLabel>(Spiel, "Geloest", {25, 5, 67, 13}, QText(Texte::GeloestAmStart))),
-      History(Erzeuge<TVerlaufsliste>(Spiel, "History", {0, 24, 113, 273})),
-      Einstellungen(new QWidget),
-      Zahlen(Erzeuge<TRadioGruppe>(Einstellungen, "Zahlen", {0, 1, 113, 52}, QText(Texte::Zahlen),
-                                          Eintraege(Texte::ZahlenEintraege))),
-      Rechenarten(Erzeuge<TRadioGruppe>(Einstellungen, "Rechenarten", {0, 53, 113, 87}, QText(Texte::Rechenarten),
-                                      Eintraege(Texte::RechenartenEintraege))),
-      Form(Erzeuge<TRadioGruppe>(Einstellungen, "Form", {0, 140, 113, 53}, QText(Texte::Form),
-                                  Eintraege(Texte::FormEintraege))),
-      Hintergrund(Erzeuge<TRadioGruppe>(Einstellungen, "Hintergrund", {0, 194, 113, 52}, QText(Texte::Hintergrund),
-                                     Eintraege(Texte::HintergrundEintraege))),
-      FarbenTitel(Erzeuge<QLabel>(Einstellungen, "FarbenTitel", {4, 248, 108, 13}, QText(Texte::Farben))),
-      FarbeNormalKnopf(Knopf(Einstellungen, "FarbeNormalKnopf", {8, 263, 97, 21}, QText(Texte::FarbeNormal), Palettenglyphe(),
-                    QText(Texte::FarbeNormalHinweis))),
-      FarbeAusgewaehltKnopf(Knopf(Einstellungen, "FarbeAusgewaehltKnopf", {8, 287, 97, 20}, QText(Texte::FarbeAusgewaehlt), Palettenglyphe(),
-                    QText(Texte::FarbeAusgewaehltHinweis))),
-      NeuesSpielKnopf(Knopf(this, "NeuesSpielKnopf", {424, 40, 121, 25}, QText(Texte::NeuesSpiel),
-                    Standardglyphe(this, QStyle::SP_BrowserReload), QText(Texte::NeuesSpielHinweis))),
-      EndeKnopf(Knopf(this, "EndeKnopf", {488, 8, 57, 25}, QText(Texte::Ende),
-                    Standardglyphe(this, QStyle::SP_DialogCancelButton), QText(Texte::EndeHinweis))),
-      HilfeKnopf(Knopf(this, "HilfeKnopf", {424, 8, 57, 25}, QText(Texte::Hilfe),
-                    Standardglyphe(this, QStyle::SP_MessageBoxQuestion), QText(Texte::HilfeHinweis))),
+      Brettrahmen(Erzeuge<QFrame>(this, Lage::Brettrahmen)),
+      Bild(Erzeuge<TBildFeld>(this, Lage::Bild)),
+      Spielbrett(Erzeuge<TSpielbrett>(this, Lage::Spielbrett)),
+      Bravo(Beschriftung(this, Lage::Bravo)),
+      EingebautesBild1(Erzeuge<TBildFeld>(this, Lage::EingebautesBild1)),
+      EingebautesBild2(Erzeuge<TBildFeld>(this, Lage::EingebautesBild2)),
+      EingebautesBild3(Erzeuge<TBildFeld>(this, Lage::EingebautesBild3)),
+      EingebautesBild4(Erzeuge<TBildFeld>(this, Lage::EingebautesBild4)),
+      Hilfe(Erzeuge<THilfe>(this, Lage::Hilfe)),
+      Seiten(Erzeuge<QTabWidget>(this, Lage::Seiten)),
+      Spiel(Seite(Seiten, Lage::Spiel)),
+      Geloest(Beschriftung(Spiel, Lage::Geloest)),
+      History(Erzeuge<TVerlaufsliste>(Spiel, Lage::History)),
+      Einstellungen(Seite(Seiten, Lage::Einstellungen)),
+      Zahlen(Radiogruppe(Einstellungen, Lage::Zahlen)),
+      Rechenarten(Radiogruppe(Einstellungen, Lage::Rechenarten)),
+      Form(Radiogruppe(Einstellungen, Lage::Form)),
+      Hintergrund(Radiogruppe(Einstellungen, Lage::Hintergrund)),
+      FarbenTitel(Beschriftung(Einstellungen, Lage::FarbenTitel)),
+      FarbeNormalKnopf(Knopf(Einstellungen, Lage::FarbeNormalKnopf)),
+      FarbeAusgewaehltKnopf(Knopf(Einstellungen, Lage::FarbeAusgewaehltKnopf)),
+      NeuesSpielKnopf(Knopf(this, Lage::NeuesSpielKnopf)),
+      EndeKnopf(Knopf(this, Lage::EndeKnopf)),
+      HilfeKnopf(Knopf(this, Lage::HilfeKnopf)),
       Farbwahl(std::make_unique<TQtFarbwahl>()),
       Brettflaeche([this]() -> QImage& { return Spielbrett->Leinwand(Brettmass); },
                    [this]() -> const QImage& { return HintergrundFuerBrett(); },
@@ -113,31 +82,19 @@ TForm1::~TForm1() = default;
 
 void TForm1::RichteFensterEin()
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QText(Texte::Titel));
+    setObjectName(QString::fromLatin1(Lage::Fenstername));
+    setWindowTitle(QText(Lage::Fenstertitel));
     setWindowIcon(Programmsymbol());
     setFont(Fensterschrift());
-    resize(Fenstergroesse);
+    resize(Lage::Fenstergroesse);
 
     Brettrahmen->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Brettrahmen->setLineWidth(1);
-    Bild->hide();
-
-    Bravo->setFont(Bravoschrift());
-    QPalette Rot = Bravo->palette();
-    Rot.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    Bravo->setPalette(Rot);
-    Bravo->hide();
-
-    for (TBildFeld* Halter : EingebauteBilder())
-        Halter->hide();
 }
 
 void TForm1::RichteSeitenEin()
 {
-    Seiten->addTab(Spiel, QText(Texte::SeiteSpiel));
-    Seiten->addTab(Einstellungen, QText(Texte::SeiteEinstellungen));
-    Seiten->setCurrentWidget(Einstellungen);
+    OrdneSeitenEin(Seiten);
     auto* Reiter = Seiten->tabBar();
     auto* Stil = new TReiterstil;
     Stil->setParent(Reiter);
@@ -146,32 +103,22 @@ void TForm1::RichteSeitenEin()
     Reiter->setElideMode(Qt::ElideNone);
     Reiter->setUsesScrollButtons(false);
     Seiten->setFocusPolicy(Qt::NoFocus);
-
-    FarbenTitel->adjustSize();
-
-    Geloest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SetzeFortschritt(Geloest->text());
-
-    Zahlen->SetzeItemIndex(1);
-    Zahlen->SetzeHinweis(QText(Texte::ZahlenHinweis));
-    Rechenarten->SetzeItemIndex(2);
-    Rechenarten->SetzeHinweis(QText(Texte::RechenartenHinweis));
-    Form->SetzeItemIndex(0);
-    Form->SetzeHinweis(QText(Texte::FormHinweis));
-    Hintergrund->SetzeItemIndex(0);
-    Hintergrund->SetzeHinweis(QText(Texte::HintergrundHinweis));
 }
 
-// Tab visits "Neues Spiel", the board, the controls of the page in front,
-// "Ende" and "Hilfe"; the tabs, the history and the help panel are not
-// visited.
+// Tab visits the stops texte/lage.json names, in its order: a radio-button
+// group at its chosen button. The tabs, the history and the help panel are
+// not visited.
 void TForm1::RichteTabfolgeEin()
 {
-    QList<QWidget*> Folge{NeuesSpielKnopf, Spielbrett};
-    for (TRadioGruppe* Gruppe : {Zahlen, Rechenarten, Form, Hintergrund})
-        for (int Index = 0; Index < Gruppe->Items().size(); ++Index)
-            Folge.append(Gruppe->Knopf(Index));
-    Folge.append({FarbeNormalKnopf, FarbeAusgewaehltKnopf, EndeKnopf, HilfeKnopf});
+    QList<QWidget*> Folge;
+    for (const char* Name : Lage::Tabfolge) {
+        auto* Stopp = findChild<QWidget*>(QString::fromLatin1(Name));
+        if (auto* Gruppe = qobject_cast<TRadioGruppe*>(Stopp))
+            for (int Index = 0; Index < Gruppe->Items().size(); ++Index)
+                Folge.append(Gruppe->Knopf(Index));
+        else
+            Folge.append(Stopp);
+    }
     for (qsizetype I = 1; I < Folge.size(); ++I)
         setTabOrder(Folge[I - 1], Folge[I]);
 }

@@ -20,13 +20,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <ostream>
-
-// Readable places in the messages of failed checks.
-static void PrintTo(const QRect& Lage, std::ostream* Ausgabe)
-{
-    *Ausgabe << '(' << Lage.x() << ", " << Lage.y() << ", " << Lage.width() << " x " << Lage.height() << ')';
-}
 
 namespace kalumbo::test {
 namespace {
@@ -106,19 +99,6 @@ TEST_F(HilfeAufbau, ControlsLiegenInIhrerReihenfolgeUebereinander)
     EXPECT_EQ(Hilfe->childAt(Mitte(Hilfe->BeispielErgebnis->geometry())), Hilfe->BeispielErgebnis);
 }
 
-TEST_F(HilfeAufbau, FesteLagenUndGroessen)
-{
-    EXPECT_EQ(Hilfe->BeispielRechnungStein->geometry(), QRect(136, 103, 50, 50));
-    EXPECT_EQ(Hilfe->BeispielErgebnisStein->geometry(), QRect(208, 103, 50, 50));
-    EXPECT_EQ(Hilfe->Erklaerung->geometry(), QRect(8, 160, 385, 209));
-    EXPECT_EQ(Hilfe->FertigKnopf->geometry(), QRect(314, 370, 75, 24));
-    EXPECT_EQ(Hilfe->Einleitung->geometry(), QRect(8, 8, 385, 89));
-    EXPECT_EQ(Hilfe->Version->pos(), QPoint(8, 377));
-    EXPECT_EQ(Hilfe->Version->height(), 13);
-    EXPECT_EQ(Hilfe->BeispielRechnung->pos(), QPoint(149, 120));
-    EXPECT_EQ(Hilfe->BeispielErgebnis->pos(), QPoint(229, 120));
-}
-
 TEST_F(HilfeAufbau, BeschriftungenSindSoGrossWieIhrText)
 {
     for (QLabel* Label : {Hilfe->BeispielRechnung, Hilfe->BeispielErgebnis, Hilfe->Version}) {
@@ -150,11 +130,11 @@ TEST_F(HilfeAufbau, SteineSindWeissMitSchwarzemRand)
 {
     for (QFrame* Stein : {Hilfe->BeispielRechnungStein, Hilfe->BeispielErgebnisStein}) {
         const QImage Bild = Stein->grab().toImage();
-        ASSERT_EQ(Bild.size(), QSize(50, 50));
+        ASSERT_EQ(Bild.size(), Stein->size());
         int Falsch = 0;
-        for (int Y = 0; Y < 50; ++Y)
-            for (int X = 0; X < 50; ++X) {
-                const bool Rand = X == 0 || Y == 0 || X == 49 || Y == 49;
+        for (int Y = 0; Y < Bild.height(); ++Y)
+            for (int X = 0; X < Bild.width(); ++X) {
+                const bool Rand = X == 0 || Y == 0 || X == Bild.width() - 1 || Y == Bild.height() - 1;
                 if (Bild.pixel(X, Y) != (Rand ? qRgb(0, 0, 0) : qRgb(255, 255, 255)))
                     ++Falsch;
             }
@@ -227,16 +207,6 @@ TEST_F(HilfeAufbau, FertigKnopfMitOkGlypheUndHinweis)
 }
 
 using HilfeTexte = HilfeTest;
-
-TEST_F(HilfeTexte, EinleitungZeileFuerZeile)
-{
-    EXPECT_EQ(Absaetze(Hilfe->Einleitung), EinleitungZeilen);
-}
-
-TEST_F(HilfeTexte, ErklaerungZeileFuerZeile)
-{
-    EXPECT_EQ(Absaetze(Hilfe->Erklaerung), ErklaerungZeilen);
-}
 
 TEST_F(HilfeTexte, KastenOhneRahmenUndLeisten)
 {

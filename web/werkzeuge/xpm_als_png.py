@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Turns the left half of the palette glyph (an XPM of two 16 x 16 images
-side by side, the enabled one first) into a PNG for the page's colour
-buttons. Olive, the colour of the bottom-left pixel, becomes transparent,
-as on the desktop. A PNG, not an SVG: the browser decodes it beside the
-page, where an SVG would be laid out as a document of its own while the
-page starts."""
+"""Turns a glyph of assets/ into a PNG for the page's buttons: the XPM's
+left square, which is the whole picture, or the enabled half of one that
+holds a greyed copy beside it (the palette). The colour of the bottom-left
+pixel, and "None", are transparent, as on the desktop. A PNG, not an SVG:
+the browser decodes it beside the page, where an SVG would be laid out as
+a document of its own while the page starts."""
 import re
 import struct
 import sys
@@ -24,6 +24,8 @@ def lies_xpm(text):
 
 
 def farbe(wert):
+    if wert == 'None':
+        return None
     wert = wert.lstrip('#')
     return bytes(int(wert[i:i + 2], 16) for i in (0, 2, 4))
 
@@ -34,15 +36,16 @@ def block(art, daten):
 
 
 def als_png(breite, hoehe, zeichen, palette, bild):
-    haelfte = breite // 2
+    seite = min(breite, hoehe)
     durchsichtig = bild[-1][:zeichen]
     zeilen = b''
     for zeile in bild:
         zeilen += b'\0'  # no filter
-        for x in range(haelfte):
+        for x in range(seite):
             schluessel = zeile[x * zeichen:(x + 1) * zeichen]
-            zeilen += b'\0\0\0\0' if schluessel == durchsichtig else farbe(palette[schluessel]) + b'\xff'
-    kopf = struct.pack('>IIBBBBB', haelfte, hoehe, 8, 6, 0, 0, 0)  # 8-bit RGBA
+            rgb = farbe(palette[schluessel])
+            zeilen += b'\0\0\0\0' if schluessel == durchsichtig or rgb is None else rgb + b'\xff'
+    kopf = struct.pack('>IIBBBBB', seite, hoehe, 8, 6, 0, 0, 0)  # 8-bit RGBA
     return (b'\x89PNG\r\n\x1a\n' + block(b'IHDR', kopf)
             + block(b'IDAT', zlib.compress(zeilen, 9)) + block(b'IEND', b''))
 

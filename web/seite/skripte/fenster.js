@@ -4,12 +4,12 @@
 // proportions kept, or laid out anew on a phone held upright; the two
 // pages of the tab control, the help panel with its buttons and the Enter
 // key, and "Ende".
-// Needs: Meldung; Spiel when a key is pressed.
+// Needs: Lage (lage.js), Meldung; Spiel when a key is pressed.
 const Fenster = (() => {
-  const BREITE = 553;
-  const HOEHE = 417;
-  const BRETT = 400;
-  const BRETTRAND = 8; // the board's left and top edge in the window
+  const BREITE = Lage.Fenster.Breite;
+  const HOEHE = Lage.Fenster.Hoehe;
+  const BRETT = Lage.Brett.Breite;
+  const BRETTRAND = Lage.Brett.Links; // the board's left and top edge in the window
 
   const element = (id) => document.getElementById(id);
   const form1 = element('Form1');
@@ -142,7 +142,7 @@ const Fenster = (() => {
   // Alt with the underlined letter presses its button: "Neues Spiel",
   // "Ende", "Hilfe". While the help is shown, Enter presses "Fertig",
   // unless the focus is on a control that takes Enter itself.
-  const ALT_TASTEN = { KeyN: 'NeuesSpielKnopf', KeyE: 'EndeKnopf', KeyH: 'HilfeKnopf' };
+  const ALT_TASTEN = Lage.AltTasten;
 
   // Where the browser keeps Alt+letter for itself, its way to a page's
   // keys does the same: Alt+Shift in Firefox, Control+Option in Safari.
