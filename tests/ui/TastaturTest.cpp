@@ -7,6 +7,8 @@
 #include "ui/Spielbrett.h"
 
 #include <QApplication>
+#include <QMouseEvent>
+
 
 namespace kalumbo::test {
 namespace {
@@ -147,12 +149,47 @@ TEST_F(Tastatur, HilfeUeberDemBrettNimmtEnter)
     NeuesSpielMitPaaren();
     Form1->NeuesSpielKnopf->setFocus(Qt::TabFocusReason);
     Taste(Qt::Key_Tab);
-    Form1->Hilfe->show();
+    Form1->HilfeKnopf->click();
+    ASSERT_TRUE(Form1->Hilfe->isVisible());
+    ASSERT_TRUE(Brett()->hasFocus());
     Taste(Qt::Key_Return);
-    QTRY_VERIFY_WITH_TIMEOUT(!Form1->Hilfe->isVisible(), 5000);
+    EXPECT_FALSE(Form1->Hilfe->isVisible());
     EXPECT_FALSE(Stand().HatAuswahl());
     Taste(Qt::Key_Return);
     EXPECT_TRUE(Stand().HatAuswahl());
+}
+
+// What the board's own events become: a mouse press anywhere in a cell,
+// to its last fraction of a pixel, presses that cell; a held key presses
+// once; the focus back from a popup or another window leaves the frame as
+// a mouse press left it, hidden.
+TEST_F(Tastatur, DasBrettGibtSeineEreignisseWeiter)
+{
+    NeuesSpielMitPaaren();
+    Form1->NeuesSpielKnopf->setFocus(Qt::TabFocusReason);
+    Taste(Qt::Key_Tab);
+    const TZelle Erste = FreiesPaar()->first;
+    const QPointF Ecke(Zellgroesse * Erste.Spalte - 0.25, Zellgroesse * Erste.Zeile - 0.25);
+    QMouseEvent Druck(QEvent::MouseButtonPress, Ecke, Brett()->mapToGlobal(Ecke), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(Brett(), &Druck);
+    ASSERT_TRUE(Stand().IstAusgewaehlt(Erste.Spalte, Erste.Zeile));
+    ASSERT_TRUE(Brett()->hasFocus());
+    EXPECT_FALSE(Brett()->ZeigtZeiger());
+
+    for (const Qt::FocusReason Grund : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        QFocusEvent Weg(QEvent::FocusOut, Grund), Zurueck(QEvent::FocusIn, Grund);
+        QApplication::sendEvent(Brett(), &Weg);
+        QApplication::sendEvent(Brett(), &Zurueck);
+        EXPECT_FALSE(Brett()->ZeigtZeiger()) << "focus back by reason " << Grund;
+    }
+
+    Taste(Qt::Key_Right); // only shows the frame
+    ASSERT_TRUE(Brett()->ZeigtZeiger());
+    ASSERT_EQ(Brett()->Zeigerzelle(), Erste);
+    QKeyEvent Gehalten(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(Brett(), &Gehalten);
+    EXPECT_TRUE(Stand().IstAusgewaehlt(Erste.Spalte, Erste.Zeile)) << "a held Space presses no more";
 }
 
 } // namespace
