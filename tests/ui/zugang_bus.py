@@ -131,7 +131,8 @@ def main():
         def fokuszelle():
             for reihe in range(1, 9):
                 for spalte in range(1, 9):
-                    if zelle(spalte, reihe).getState().contains(pyatspi.STATE_FOCUSED):
+                    # The focus is on what the cell shows, its one child.
+                    if zelle(spalte, reihe)[0].getState().contains(pyatspi.STATE_FOCUSED):
                         return (spalte, reihe)
             return None
         taste("Tab")
