@@ -7,6 +7,7 @@
 #include "ui/Spielbrett.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 namespace kalumbo::test {
 namespace {
@@ -142,6 +143,31 @@ TEST_F(Tastatur, RahmenNurAufDemBildschirm)
 
 // While the help lies over the board, Enter is no press of a tile but
 // closes the help, as it does wherever the focus is.
+// A key held down: the arrow goes on cell by cell, Space presses once.
+TEST_F(Tastatur, GehalteneTasten)
+{
+    NeuesSpielMitPaaren();
+    Form1->NeuesSpielKnopf->setFocus(Qt::TabFocusReason);
+    Taste(Qt::Key_Tab);
+    // The first press, then three repeated ones, as a held key sends them.
+    const auto Halte = [this](Qt::Key Code, const QString& Text) {
+        for (const bool Wiederholt : {false, true, true, true}) {
+            QKeyEvent Druck(QEvent::KeyPress, Code, Qt::NoModifier, Text, Wiederholt);
+            QApplication::sendEvent(Brett(), &Druck);
+        }
+        QTest::keyRelease(Brett(), Code);
+    };
+    Taste(Qt::Key_Home);
+    const int Zeile = Brett()->Zeigerzelle().Zeile;
+    Halte(Qt::Key_Right, {});
+    EXPECT_EQ(Brett()->Zeigerzelle(), (TZelle{5, Zeile}));
+
+    const TZelle Stein = FreiesPaar()->first;
+    Gehe(Stein);
+    Halte(Qt::Key_Space, QStringLiteral(" "));
+    EXPECT_TRUE(Stand().IstAusgewaehlt(Stein.Spalte, Stein.Zeile)) << "the held Space pressed more than once";
+}
+
 TEST_F(Tastatur, HilfeUeberDemBrettNimmtEnter)
 {
     NeuesSpielMitPaaren();
