@@ -97,8 +97,27 @@ const Zugang = (() => {
 
   // The same words once more are a change too, by a blank that no one
   // hears, so they are said again.
-  function sageAn(text) {
+  function schreibe(text) {
     ansage.textContent = text !== '' && ansage.textContent === text ? text + '\u00a0' : text;
+  }
+
+  // The words of a new game wait until the browser has told of the 64
+  // cells it changed: amid such a flood of changes Orca drops whatever
+  // does not concern the focus. Words that come while others wait take
+  // their place.
+  let neuGelegt = false;
+  let gesagt = 0;
+  function sageAn(text) {
+    const nummer = ++gesagt;
+    if (!neuGelegt) {
+      schreibe(text);
+      return;
+    }
+    neuGelegt = false;
+    requestAnimationFrame(() => setTimeout(() => {
+      if (nummer === gesagt)
+        schreibe(text);
+    }));
   }
 
   function beiTaste(ereignis) {
@@ -150,9 +169,10 @@ const Zugang = (() => {
       hilfeOffen = sichtbar;
       ordneTabfolge();
     },
-    // A game lies on the board from now on.
+    // A game lies on the board from now on, a new one each time.
     zeigeBrett() {
       mitSpiel = true;
+      neuGelegt = true;
       ordneTabfolge();
     },
     // A press of the mouse or a finger on the board: the board takes the
