@@ -5,9 +5,10 @@
 //
 // Deals nothing until "Neues Spiel" is pressed, which has the focus; the
 // first game is then the one the page deals after Spiel.saeeFest(Saat).
-// Prints "bereit" once the window shows, and after each new game every
-// cell as "Spalte Zeile Paar Seite Frei Text" ("-" for a cell without a
-// tile), then "gegeben".
+// Prints "bereit" once the window shows, after each new game every cell as
+// "Spalte Zeile Paar Seite Frei Text" ("-" for a cell without a tile),
+// then "gegeben", and "taste N" once it has handled the N-th key (Alt and
+// Shift only go with others).
 #include "game/Formen.h"
 #include "game/Paarsuche.h"
 #include "game/Zufall.h"
@@ -15,6 +16,7 @@
 #include "ui/RadioGruppe.h"
 #include "ui/TForm1.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include <cstdio>
@@ -38,6 +40,33 @@ void DruckeSpiel(const kalumbo::TForm1& Form1)
     std::fflush(stdout);
 }
 
+// Counts the keys let go in the window, and says so once the window has
+// handled all that came before.
+class TTastenzaehler : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* Objekt, QEvent* Ereignis) override
+    {
+        // The window receives each key first, and once.
+        if (Ereignis->type() != QEvent::KeyRelease || !Objekt->isWindowType())
+            return false;
+        const int Taste = static_cast<QKeyEvent*>(Ereignis)->key();
+        if (Taste == Qt::Key_Alt || Taste == Qt::Key_Shift || Taste == Qt::Key_Control || Taste == Qt::Key_Meta)
+            return false;
+        const auto Sage = [Nummer = ++Gezaehlt] {
+            std::printf("taste %d\n", Nummer);
+            std::fflush(stdout);
+        };
+        QMetaObject::invokeMethod(this, Sage, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    int Gezaehlt = 0;
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -50,6 +79,8 @@ int main(int argc, char** argv)
     kalumbo::TForm1 Form1(std::make_unique<kalumbo::TSaatZufall>(std::stoull(argv[1])));
     // After the window's own handler, which deals the game.
     QObject::connect(Form1.NeuesSpielKnopf, &QPushButton::clicked, [&Form1] { DruckeSpiel(Form1); });
+    TTastenzaehler Zaehler;
+    Anwendung.installEventFilter(&Zaehler);
     Form1.show();
     Form1.NeuesSpielKnopf->setFocus(Qt::OtherFocusReason);
     std::printf("bereit\n");

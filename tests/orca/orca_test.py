@@ -9,10 +9,10 @@
 #     orca_test.py chromium <site folder> <chromium> <node_modules>
 #
 # "Neues Spiel" (its Alt letter), Tab onto the board, the arrow keys to a
-# free problem, Space, the arrow keys to its result, Space. After each key
-# it prints the words Orca spoke, then checks them. A check marked as
-# waiting (WARTET) is printed with its outcome but does not fail the test
-# yet: it waits for the change named there.
+# free problem, Space three times (chosen, taken back, chosen again), the
+# arrow keys to its result with Space twice on the first shut-in tile on
+# the way, and Space on the result. After each key it prints the words
+# Orca spoke, then checks them.
 #
 # It runs itself under xvfb-run and dbus-run-session, with a home and XDG
 # folders of its own, so that nothing of the machine's settings is read
@@ -25,18 +25,14 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 HIER = os.path.dirname(os.path.abspath(__file__))
 QUELLE = os.path.normpath(os.path.join(HIER, "..", ".."))
-SAAT = 2020  # the first game it deals has a free problem whose result is free
-
-# What checks wait for. A check that waits is run and printed, but fails
-# the test only once its cause is taken out of WARTET_NOCH.
-DRUCKBERICHT = "the rules' report of each press"
-ZELLE_IN_NEUER_ZEILE = "the desktop's cell read alone as the focus enters a row"
-ZELLE_BEIM_EINTRITT = "the page's cell read when Tab enters the board"
-WARTET_NOCH = {DRUCKBERICHT}
+# The first game it deals has a free problem whose result is free, and a
+# shut-in tile on the way from the one to the other.
+SAAT = 2020
 
 ZUGRIFF = {"desktop": "alt+n", "firefox": "alt+shift+n", "chromium": "alt+n"}
 
@@ -98,7 +94,8 @@ def liest_spiel(zeilen):
 
 
 class Desktop:
-    """The game's window, from a launcher that deals from the seed."""
+    """The game's window, from a launcher that deals from the seed and
+    tells when it has handled a key."""
 
     def __init__(self, lauscher, programm):
         umgebung = dict(os.environ, QT_QPA_PLATFORM="xcb")
@@ -106,22 +103,31 @@ class Desktop:
                                        env=umgebung)
         if self.prozess.stdout.readline().strip() != "bereit":
             raise SystemExit("the game's window did not start")
+        self.tasten = 0  # keys pressed
+        self._erledigt = 0  # keys the window has handled
+        self._zeilen = []
         self.gegeben = None
+        threading.Thread(target=self._lies, daemon=True).start()
+
+    def _lies(self):
+        zeilen = []
+        for zeile in self.prozess.stdout:
+            zeile = zeile.rstrip("\n")
+            if zeile.startswith("taste "):
+                self._erledigt = int(zeile.split()[1])
+            elif zeile == "gegeben":
+                self.gegeben = liest_spiel(zeilen)
+                zeilen = []
+            else:
+                zeilen.append(zeile)
 
     def nachgezogen(self):
-        """The window tells the bus as it changes."""
-        return True
+        """Whether the window has handled every key: it tells the bus as it
+        changes."""
+        return self._erledigt >= self.tasten
 
     def spiel(self):
-        """The game dealt last; waits for the first one."""
-        if self.gegeben is None:
-            zeilen = []
-            for zeile in self.prozess.stdout:
-                if zeile.strip() == "gegeben":
-                    self.gegeben = liest_spiel(zeilen)
-                    return self.gegeben
-                zeilen.append(zeile.rstrip("\n"))
-            raise SystemExit("the game's window ended")
+        """The game dealt last; None before the first."""
         return self.gegeben
 
 
@@ -160,20 +166,22 @@ class Seite:
         if self.prozess.stdout.readline().strip() != "fokus":
             raise SystemExit("the page's driver ended")
         self.status = None
+        self.tasten = 0  # keys pressed
 
     def nachgezogen(self):
-        """Whether the bus shows the page's status line as the page does:
-        the browser sends the changes of its tree, and the events that go
-        with them, in batches, and the words of a press come last."""
+        """Whether the page has handled every key and the bus shows its
+        status line as the page does: the browser sends the changes of its
+        tree, and the events that go with them, in batches, and the words
+        of a press come last."""
         import lauschen
         import pyatspi
         self.prozess.stdin.write("ansage\n")
         self.prozess.stdin.flush()
-        worte = json.loads(self.prozess.stdout.readline())
+        erledigt, worte = json.loads(self.prozess.stdout.readline())
         if self.status is None:
             self.status = lauschen.finde(self.dokument, lambda k: k.getRole() == pyatspi.ROLE_STATUS_BAR)
         text = lauschen.frisch(self.status).queryText()
-        return text.getText(0, -1).strip() == worte.strip()
+        return erledigt >= self.tasten and text.getText(0, -1).strip(" \n") == worte.strip(" \n")
 
     def spiel(self):
         """The game as the rules hold it now."""
@@ -188,11 +196,15 @@ class Seite:
 
 
 class Schritt:
-    """A key, what Orca said after it, and the cell the focus is on
-    afterwards."""
+    """A key, what Orca said after it, the cell the focus is on afterwards,
+    and for a press what it was to do."""
 
-    def __init__(self, taste, worte, zelle=None):
-        self.taste, self.worte, self.zelle = taste, worte, zelle
+    def __init__(self, taste, worte, zelle=None, was=None):
+        self.taste, self.worte, self.zelle, self.was = taste, worte, zelle, was
+
+
+# What a press on the board is to do.
+GEWAEHLT, ABGEWAEHLT, EINGESPERRT, GELOEST = "chosen", "taken back", "shut in", "solved"
 
 
 def spiele(lauscher, spielort, brett):
@@ -213,12 +225,13 @@ def spiele(lauscher, spielort, brett):
     spiel = None
 
     def druecke(taste, beantwortet, was):
+        spielort.tasten += 1
         return lauscher.druecke(taste, lambda: beantwortet() and spielort.nachgezogen(), was)
 
     def gegeben():
         nonlocal spiel
         spiel = spielort.spiel()
-        return any(feld.text for feld in spiel.values()) and all(
+        return spiel is not None and any(feld.text for feld in spiel.values()) and all(
             brett.name(*ort) == (feld.text or T["ZelleLeer"]) for ort, feld in spiel.items())
 
     schritte = [Schritt("Alt+N", druecke(ZUGRIFF[spielort.art], gegeben, "the new game"))]
@@ -233,7 +246,7 @@ def spiele(lauscher, spielort, brett):
     worte = druecke("Tab", brett.fokus, "a focused cell after Tab")
     schritte.append(Schritt("Tab", worte, brett.fokus()))
 
-    def gehe(ziel):
+    def gehe(ziel, unterwegs=lambda ort: None):
         while (jetzt := schritte[-1].zelle) != ziel:
             if jetzt[1] != ziel[1]:
                 taste = "Down" if jetzt[1] < ziel[1] else "Up"
@@ -241,14 +254,26 @@ def spiele(lauscher, spielort, brett):
                 taste = "Right" if jetzt[0] < ziel[0] else "Left"
             worte = druecke(taste, lambda: brett.fokus() not in (None, jetzt), "the focus to move")
             schritte.append(Schritt(taste, worte, brett.fokus()))
+            unterwegs(schritte[-1].zelle)
+
+    def leertaste(was, beantwortet, ort):
+        schritte.append(Schritt("Space", druecke("space", beantwortet, was), ort, was))
 
     gehe(problem)
-    worte = druecke("space", lambda: brett.ausgewaehlt(*problem), "the problem selected")
-    schritte.append(Schritt("Space", worte, problem))
-    gehe(ergebnis)
-    worte = druecke("space", lambda: brett.name(*problem) == brett.name(*ergebnis) == T["ZelleLeer"],
-                             "the pair solved")
-    schritte.append(Schritt("Space", worte, ergebnis))
+    leertaste(GEWAEHLT, lambda: brett.ausgewaehlt(*problem), problem)
+    leertaste(ABGEWAEHLT, lambda: not brett.ausgewaehlt(*problem), problem)
+    leertaste(GEWAEHLT, lambda: brett.ausgewaehlt(*problem), problem)
+
+    # The first shut-in tile on the way is pressed twice: nothing changes,
+    # and the same words are said each time.
+    def eingesperrt(ort):
+        if spiel[ort].text and not spiel[ort].frei and not any(schritt.was == EINGESPERRT for schritt in schritte):
+            for _ in range(2):
+                leertaste(EINGESPERRT, lambda: True, ort)
+    gehe(ergebnis, eingesperrt)
+    if not any(schritt.was == EINGESPERRT for schritt in schritte):
+        raise SystemExit(f"the game of seed {SAAT} has no shut-in tile on the way to the result: choose another seed")
+    leertaste(GELOEST, lambda: brett.name(*problem) == brett.name(*ergebnis) == T["ZelleLeer"], ergebnis)
     return spiel, problem, ergebnis, schritte
 
 
@@ -263,13 +288,19 @@ ORCAS_ZUSAETZE = re.compile(r"^((Zeile|Spalte) \d+|Tabelle mit \d+ Zeilen \d+ Sp
 
 
 class Pruefung:
-    def __init__(self, schritt, was, gilt, wartet=None):
-        self.schritt, self.was, self.gilt, self.wartet = schritt, was, gilt, wartet
+    def __init__(self, schritt, was, gilt):
+        self.schritt, self.was, self.gilt = schritt, was, gilt
 
 
-def pruefungen(art, spiel, problem, ergebnis, schritte):
+def gesprochen(schritt):
+    """What Orca said after the key as one text, its utterances joined and
+    their spaces as a listener hears them."""
+    return " ".join(" ".join(schritt.worte.worte).replace("\u00a0", " ").split())
+
+
+def pruefungen(spiel, problem, ergebnis, schritte):
     """The checks of one run: for each, the step it looks at, what it
-    asks, whether it holds, and what it waits for (None: it must hold)."""
+    asks, and whether it holds."""
     aufgabe = spiel[problem].text
     zeile = f"{aufgabe} = {spiel[ergebnis].text}"
     paare = sum(1 for feld in spiel.values() if feld.seite == RECHNUNG)
@@ -279,49 +310,40 @@ def pruefungen(art, spiel, problem, ergebnis, schritte):
     def sagt(schritt, text):
         return sum(1 for wort in schritt.worte.worte if wort.rstrip(".") == text)
 
-    def enthaelt(schritt, text):
-        return sum(1 for wort in schritt.worte.worte if text in wort)
+    def einmal(schritt, text):
+        return Pruefung(schritt, f"says {text!r} once", gesprochen(schritt).count(text) == 1)
 
-    neu = schritte[0]
-    liste.append(Pruefung(neu, f"announces the new game with the number of problems ({paare})",
-                          any(NEUES_SPIEL in wort and str(paare) in wort for wort in neu.worte.worte), DRUCKBERICHT))
+    liste.append(einmal(schritte[0], fuelle(T["AnsageNeuesSpiel"], paare)))
 
-    vorige_zeile = None
     for schritt in schritte[1:]:
         if schritt.taste == "Space":
             continue
-        zeilenwechsel = schritt.zelle[1] != vorige_zeile
-        vorige_zeile = schritt.zelle[1]
-        if schritt.taste == "Tab":
-            wartet = ZELLE_IN_NEUER_ZEILE if art == "desktop" else ZELLE_BEIM_EINTRITT
-        else:
-            wartet = ZELLE_IN_NEUER_ZEILE if art == "desktop" and zeilenwechsel else None
         # What the cell must say, as the game was dealt: its tile's text or
         # "leer", and "eingesperrt" for a tile that may not be taken.
         feld = spiel[schritt.zelle]
         name = feld.text or T["ZelleLeer"]
         gesperrt = bool(feld.text) and not feld.frei
-        liste.append(Pruefung(schritt, f"names the cell {schritt.zelle}, {name!r}",
-                              sagt(schritt, name) >= 1, wartet if schritt.taste == "Tab" else None))
+        liste.append(Pruefung(schritt, f"names the cell {schritt.zelle}, {name!r}", sagt(schritt, name) >= 1))
         if gesperrt:
-            liste.append(Pruefung(schritt, f"says {eingesperrt!r}", sagt(schritt, eingesperrt) == 1,
-                                  wartet if schritt.taste == "Tab" else None))
+            liste.append(Pruefung(schritt, f"says {eingesperrt!r}", sagt(schritt, eingesperrt) == 1))
         # The table's name belongs to the way in; any other words are
         # another cell's.
         uebrig = [wort.rstrip(".") for wort in schritt.worte.worte if not ORCAS_ZUSAETZE.match(wort.rstrip("."))]
         if schritt.taste == "Tab" and uebrig[:1] == [T["SpielbrettName"]]:
             uebrig = uebrig[1:]
-        liste.append(Pruefung(schritt, "says this cell alone",
-                              uebrig == [name] + ([eingesperrt] if gesperrt else []), wartet))
+        liste.append(Pruefung(schritt, "says this cell alone", uebrig == [name] + ([eingesperrt] if gesperrt else [])))
 
-    auswahl, loesung = [schritt for schritt in schritte if schritt.taste == "Space"]
-    ohne_bericht = DRUCKBERICHT if art == "desktop" else None
-    liste.append(Pruefung(auswahl, "says once that the problem is selected",
-                          enthaelt(auswahl, fuelle(T["AnsageAusgewaehlt"], aufgabe)) == 1))
-    liste.append(Pruefung(loesung, "says once the pair solved, with its line",
-                          enthaelt(loesung, fuelle(T["AnsageGeloest"], zeile)) == 1, ohne_bericht))
-    liste.append(Pruefung(loesung, "says how many are solved",
-                          enthaelt(loesung, fuelle(T["Fortschritt"], 1, paare)) == 1, DRUCKBERICHT))
+    # Each press in the words of what it did, once.
+    worte = {
+        GEWAEHLT: fuelle(T["AnsageAusgewaehlt"], aufgabe),
+        ABGEWAEHLT: fuelle(T["AnsageAbgewaehlt"], aufgabe),
+        GELOEST: fuelle(T["AnsageGeloest"], zeile, fuelle(T["Fortschritt"], 1, paare)),
+    }
+    for schritt in schritte:
+        if schritt.was == EINGESPERRT:
+            liste.append(einmal(schritt, fuelle(T["AnsageEingesperrt"], spiel[schritt.zelle].text)))
+        elif schritt.was:
+            liste.append(einmal(schritt, worte[schritt.was]))
     abgebrochen = [f"{schritt.taste} {schritt.zelle or ''}" for schritt in schritte if schritt.worte.abgebrochen]
     liste.append(Pruefung(schritte[0], f"no key's words are cut off by its own later words {abgebrochen or ''}",
                           not abgebrochen))
@@ -358,14 +380,10 @@ def innen(argumente):
         print(f"  {schritt.taste:<6} {ort:<7} {schritt.worte}")
     fehler = 0
     print("Checks:")
-    for pruefung in pruefungen(art, spiel, problem, ergebnis, schritte):
-        if pruefung.wartet in WARTET_NOCH:
-            urteil = f"waits ({'holds already' if pruefung.gilt else 'fails'}) for {pruefung.wartet}"
-        else:
-            urteil = "ok" if pruefung.gilt else "FAILS"
-            fehler += not pruefung.gilt
-        print(f"  {pruefung.schritt.taste:<6} {pruefung.was}: {urteil}")
-    print(f"{fehler} check(s) failed" if fehler else "all checks that must hold hold")
+    for pruefung in pruefungen(spiel, problem, ergebnis, schritte):
+        fehler += not pruefung.gilt
+        print(f"  {pruefung.schritt.taste:<6} {pruefung.was}: {'ok' if pruefung.gilt else 'FAILS'}")
+    print(f"{fehler} check(s) failed" if fehler else "all checks hold")
     return 1 if fehler else 0
 
 

@@ -7,8 +7,9 @@
 //
 // Opens the game from disk, has every game dealt from the seed and prints
 // "bereit". Then it answers a line "fokus" by putting the focus on "Neues
-// Spiel" and printing "fokus", a line "ansage" with the status line's
-// words as JSON, and each line "spiel" with the game as the
+// Spiel" and printing "fokus", a line "ansage" with the number of keys
+// the page has handled and the status line's words, as JSON, and each
+// line "spiel" with the game as the
 // rules hold it, one cell a line as
 // "Spalte Zeile Paar Seite Frei Text" ("-" for a cell without a tile),
 // then "gegeben". The keys come from the display, as a child's would.
@@ -57,6 +58,14 @@ async function main() {
   await seite.goto(ADRESSE);
   await seite.waitForSelector('html[data-bereit]');
   await seite.evaluate((s) => Spiel.saeeFest(s), Number(saat));
+  // A key is handled once it is let go; Alt and Shift only go with others.
+  await seite.evaluate(() => {
+    window.erledigteTasten = 0;
+    addEventListener('keyup', (ereignis) => {
+      if (!['Alt', 'Shift', 'Control', 'Meta'].includes(ereignis.key))
+        ++window.erledigteTasten;
+    });
+  });
   process.stdout.write('bereit\n');
 
   for await (const zeile of readline.createInterface({ input: process.stdin })) {
@@ -65,7 +74,8 @@ async function main() {
       process.stdout.write('fokus\n');
     }
     if (zeile.trim() === 'ansage')
-      process.stdout.write(JSON.stringify(await seite.evaluate(() => document.getElementById('Ansage').textContent)) + '\n');
+      process.stdout.write(JSON.stringify(await seite.evaluate(() =>
+        [window.erledigteTasten, document.getElementById('Ansage').textContent])) + '\n');
     if (zeile.trim() !== 'spiel')
       continue;
     const { felder, aufgaben } = await seite.evaluate(() => Spiel.zustand());
