@@ -27,11 +27,19 @@ TAnsage::TAnsage(QWidget* Fenster) : QWidget(Fenster), Meldung(new TAnsagemeldun
     show();
 }
 
+// Shown once what came before is handled: Qt tells of a widget's focus
+// after its focus event, and a cell's focus after that, so the words come
+// after the cell the focus came to.
 void TAnsage::Sage(const QString& Worte)
 {
-    Meldung->hide();
-    Meldung->setAccessibleName(Worte);
-    Meldung->show();
+    QMetaObject::invokeMethod(
+        this,
+        [this, Worte] {
+            Meldung->hide();
+            Meldung->setAccessibleName(Worte);
+            Meldung->show();
+        },
+        Qt::QueuedConnection);
 }
 
 QAccessibleInterface* AnsageZugang(const QString&, QObject* Objekt)
