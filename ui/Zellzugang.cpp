@@ -36,6 +36,16 @@ void TBrettteilzugang::setText(QAccessible::Text, const QString&)
 {
 }
 
+QAccessible::State TBrettteilzugang::Grundzustand() const
+{
+    QAccessible::State Zustand;
+    if (!Brett)
+        Zustand.invalid = true;
+    else
+        Zustand.invisible = !Brett->isVisible();
+    return Zustand;
+}
+
 TZellzugang::~TZellzugang()
 {
     if (Inhalt != 0)
@@ -95,15 +105,12 @@ QAccessible::Role TZellzugang::role() const
 
 QAccessible::State TZellzugang::state() const
 {
-    QAccessible::State Zustand;
-    if (!Brett) {
-        Zustand.invalid = true;
-        return Zustand;
+    QAccessible::State Zustand = Grundzustand();
+    if (Brett) {
+        const TZellbeschreibung Beschreibung = Brett->Beschreibung(Ort);
+        Zustand.selectable = Beschreibung.Stein;
+        Zustand.selected = Beschreibung.Ausgewaehlt;
     }
-    const TZellbeschreibung Beschreibung = Brett->Beschreibung(Ort);
-    Zustand.selectable = Beschreibung.Stein;
-    Zustand.selected = Beschreibung.Ausgewaehlt;
-    Zustand.invisible = !Brett->isVisible();
     return Zustand;
 }
 
@@ -198,14 +205,11 @@ QAccessible::Role TZellinhaltzugang::role() const
 
 QAccessible::State TZellinhaltzugang::state() const
 {
-    QAccessible::State Zustand;
-    if (!Brett) {
-        Zustand.invalid = true;
-        return Zustand;
+    QAccessible::State Zustand = Grundzustand();
+    if (Brett) {
+        Zustand.focusable = true;
+        Zustand.focused = Brett->hasFocus() && Brett->Zeigerzelle() == Ort;
     }
-    Zustand.focusable = true;
-    Zustand.focused = Brett->hasFocus() && Brett->Zeigerzelle() == Ort;
-    Zustand.invisible = !Brett->isVisible();
     return Zustand;
 }
 

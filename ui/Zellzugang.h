@@ -26,6 +26,9 @@ public:
     void setText(QAccessible::Text Art, const QString& Text) override;
 
 protected:
+    // Invalid once the board is gone, invisible while it is hidden.
+    QAccessible::State Grundzustand() const;
+
     QPointer<TSpielbrett> Brett;
     TZelle Ort;
 };
