@@ -2,6 +2,7 @@
 #include "Druckbericht.h"
 
 #include "Aufgaben.h"
+#include "Spielstand.h"
 #include "texte/Fuellen.h"
 #include "texte/Texte.h"
 
@@ -20,10 +21,16 @@ std::string Ansagetext(const TDruckbericht& Bericht)
     case TDruckfolge::Abgewaehlt:
         return Texte::Fuelle(Texte::AnsageAbgewaehlt, {Bericht.Stein});
     case TDruckfolge::Geloest:
-        return Texte::Fuelle(Bericht.AnzahlGeloest == AnzahlPaare ? Texte::AnsageFertig : Texte::AnsageGeloest,
-                             {Bericht.Verlaufszeile});
+        if (Bericht.AnzahlGeloest == AnzahlPaare)
+            return Texte::Fuelle(Texte::AnsageFertig, {Bericht.Verlaufszeile});
+        return Texte::Fuelle(Texte::AnsageGeloest, {Bericht.Verlaufszeile, Fortschrittstext(Bericht.AnzahlGeloest)});
     }
     return {};
+}
+
+std::string Neuspieltext(int Wartend)
+{
+    return Texte::Fuelle(Texte::AnsageNeuesSpiel, {std::to_string(Wartend)});
 }
 
 } // namespace kalumbo

@@ -29,8 +29,12 @@ struct TDruckbericht {
 };
 
 // The words that tell a player who cannot see the board what the press
-// did: "12 + 7 ausgewählt", "gelöst: 12 + 7 = 19"; empty for a press that
-// found no tile.
+// did: "12 + 7 ausgewählt", "gelöst: 12 + 7 = 19. 1 von 18 gelöst"; empty
+// for a press that found no tile.
 std::string Ansagetext(const TDruckbericht& Bericht);
+
+// The words that tell such a player that a new game lies on the board,
+// and how many problems wait in it: "Neues Spiel: 18 Rechnungen warten".
+std::string Neuspieltext(int Wartend);
 
 } // namespace kalumbo

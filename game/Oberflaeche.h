@@ -43,8 +43,10 @@ public:
     virtual void MeldeZelle(TZelle Zelle, const TZellbeschreibung& Neu, const TZellbeschreibung& Alt) = 0;
     // The game's message box, with the message as it is to stand there.
     virtual void ZeigeMeldung(const std::string& Text) = 0;
-    // Words that say what just happened on the board, for the status line
-    // that screen readers read out; empty when there is nothing to say.
+    // Words that say what just happened on the board, for a player who
+    // cannot see it: what a press did, or that a new game lies there. A
+    // screen reader is to say them once, after what it says of the cell
+    // under the cursor and without cutting that off.
     virtual void SageAn(const std::string& Text) = 0;
 
 protected:

@@ -165,11 +165,14 @@ void TSpielsteuerung::Melde(const std::string& Meldung)
 
 // ---- Pressing and the cursor ---------------------------------------------
 
+// The words of what the press did come last, once its cells are told.
 void TSpielsteuerung::Druecke(TZelle Zelle)
 {
     Regeln->Druck(Zelle);
     MeldeAenderungen();
     ZeichneRahmen();
+    if (const std::string Text = Ansagetext(Bericht); !Text.empty())
+        Oberflaeche.SageAn(Text);
 }
 
 void TSpielsteuerung::SetzeZeiger(TZelle Zelle)
@@ -242,10 +245,9 @@ void TSpielsteuerung::ZeigeBravo()
     Oberflaeche.ZeigeBravo(true);
 }
 
-void TSpielsteuerung::MeldeDruck(const TDruckbericht& Bericht)
+void TSpielsteuerung::MeldeDruck(const TDruckbericht& Neu)
 {
-    if (const std::string Text = Ansagetext(Bericht); !Text.empty())
-        Oberflaeche.SageAn(Text);
+    Bericht = Neu;
 }
 
 void TSpielsteuerung::VerbergeHilfe()
@@ -277,15 +279,16 @@ void TSpielsteuerung::LegeBrettAn()
     MaleGrund(Oberflaeche.Brettbild(), TGrund::MitBild);
 }
 
-// The cursor starts on the new game's first free tile.
+// The cursor starts on the new game's first free tile; a screen reader
+// hears that cell, then that the game is new.
 void TSpielsteuerung::ZeigeBrett()
 {
     Oberflaeche.ZeigeBrett();
-    Oberflaeche.SageAn({});
     Zeiger.Beginne(Stand.Felder, Form());
     MeldeAenderungen();
     ZeichneRahmen();
     Oberflaeche.ZeigeZeiger(Zeiger.Zelle());
+    Oberflaeche.SageAn(Neuspieltext(AnzahlPaare - Stand.AnzahlGeloest));
 }
 
 } // namespace kalumbo

@@ -128,8 +128,10 @@ private:
     };
     std::optional<TRahmen> Rahmen;
 
-    // What every cell said when screen readers were last told.
+    // What every cell said when screen readers were last told, and what
+    // the last press did.
     std::array<TZellbeschreibung, Spalten * Zeilen> Gemeldet{};
+    TDruckbericht Bericht;
 };
 
 } // namespace kalumbo

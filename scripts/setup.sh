@@ -16,6 +16,7 @@ PAKETE_TEST=(
   clang libc++-dev libc++abi-dev
   xvfb xauth xdotool
   at-spi2-core python3-pyatspi dbus dbus-x11
+  orca openbox libglib2.0-bin # the screen reader listening, in a window manager; gsettings turns it on
   desktop-file-utils appstream dpkg-dev file librsvg2-bin lintian
 )
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Anwendung.h"
 
+#include "ui/Ansage.h"
 #include "ui/Farbwahl.h"
 #include "ui/Textquelle.h"
 #include "ui/Fehlerbericht.h"
@@ -18,8 +19,9 @@ TAnwendung::TAnwendung(int& Argc, char** Argv) : QApplication(Argc, Argv)
     HalteEigeneFarbenImSpeicher();
     if (LadeQtsDeutsch(QtsDeutsch))
         installTranslator(&QtsDeutsch);
-    // Only now that the application exists does Qt ask the factory.
+    // Only now that the application exists does Qt ask the factories.
     QAccessible::installFactory(SpielbrettZugang);
+    QAccessible::installFactory(AnsageZugang);
 }
 
 bool TAnwendung::notify(QObject* Empfaenger, QEvent* Ereignis)

@@ -148,8 +148,10 @@ void TSpielbrett::mousePressEvent(QMouseEvent* Ereignis)
 void TSpielbrett::focusInEvent(QFocusEvent* Ereignis)
 {
     TBildFeld::focusInEvent(Ereignis);
+    ImFokuseingang = true;
     if (Steuerung)
         Steuerung->FokusKommt(Fokusweg(Ereignis->reason()));
+    ImFokuseingang = false;
 }
 
 void TSpielbrett::focusOutEvent(QFocusEvent* Ereignis)
@@ -177,12 +179,25 @@ void TSpielbrett::showEvent(QShowEvent* Ereignis)
     }
 }
 
-void TSpielbrett::MeldeZeiger(TZelle Zelle) const
+void TSpielbrett::MeldeZeiger()
 {
-    if (!hasFocus())
+    // Qt tells of the board's own focus after focusInEvent: the cell's is
+    // told later, so that a reader ends on the cell.
+    if (ImFokuseingang) {
+        QMetaObject::invokeMethod(this, &TSpielbrett::MeldeFokus, Qt::QueuedConnection);
         return;
-    if (QAccessibleInterface* Zugang = Zellzugang(this, Zelle)) {
-        QAccessibleEvent Fokus(Zugang, QAccessible::Focus);
+    }
+    MeldeFokus();
+}
+
+// The focus is on what the cell under the cursor shows.
+void TSpielbrett::MeldeFokus() const
+{
+    if (!hasFocus() || !QAccessible::isActive())
+        return;
+    QAccessibleInterface* Brett = QAccessible::queryAccessibleInterface(const_cast<TSpielbrett*>(this));
+    if (QAccessibleInterface* Inhalt = Brett ? Brett->focusChild() : nullptr) {
+        QAccessibleEvent Fokus(Inhalt, QAccessible::Focus);
         QAccessible::updateAccessibility(&Fokus);
     }
 }

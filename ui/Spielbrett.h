@@ -32,8 +32,8 @@ public:
     static QRect Zellrechteck(TZelle Zelle);
 
     // What the steering reports, for assistive technology: the cursor is
-    // on the cell; a cell's words have changed.
-    void MeldeZeiger(TZelle Zelle) const;
+    // on a cell, or shows itself there again; a cell's words have changed.
+    void MeldeZeiger();
     void MeldeZelle(TZelle Zelle, const TZellbeschreibung& Neu, const TZellbeschreibung& Alt) const;
 
 protected:
@@ -46,7 +46,10 @@ protected:
     void showEvent(QShowEvent* Ereignis) override;
 
 private:
+    void MeldeFokus() const;
+
     TSpielsteuerung* Steuerung = nullptr;
+    bool ImFokuseingang = false;
     QImage Ebene;
     bool FokusVorDemVerbergen = false;
 };

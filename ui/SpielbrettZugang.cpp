@@ -58,7 +58,8 @@ QAccessibleInterface* TSpielbrettZugang::focusChild() const
     if (!Brett()->hasFocus())
         return nullptr;
     const TZelle Zelle = Brett()->Zeigerzelle();
-    return cellAt(Zelle.Zeile - 1, Zelle.Spalte - 1);
+    QAccessibleInterface* Zellzugang = cellAt(Zelle.Zeile - 1, Zelle.Spalte - 1);
+    return Zellzugang ? Zellzugang->child(0) : nullptr;
 }
 
 void* TSpielbrettZugang::interface_cast(QAccessible::InterfaceType Art)

@@ -12,8 +12,8 @@ namespace kalumbo {
 class TSpielbrett;
 
 // The board as assistive technology sees it: an 8 x 8 table named
-// "Spielbrett", its cells row by row, the one under the keyboard cursor
-// holding the focus while the board has it.
+// "Spielbrett", its cells row by row; while the board has the focus, what
+// the cell under the keyboard cursor shows holds it.
 class TSpielbrettZugang : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit TSpielbrettZugang(TSpielbrett* Brett);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/TForm1.h"
 
+#include "ui/Ansage.h"
 #include "ui/Aufbau.h"
 #include "ui/BildFeld.h"
 #include "ui/Farben.h"
@@ -238,9 +239,9 @@ void TForm1::ZeigeBrett()
     Spielbrett->show();
 }
 
-void TForm1::ZeigeZeiger(TZelle Zelle)
+void TForm1::ZeigeZeiger(TZelle)
 {
-    Spielbrett->MeldeZeiger(Zelle);
+    Spielbrett->MeldeZeiger();
 }
 
 void TForm1::MeldeZelle(TZelle Zelle, const TZellbeschreibung& Neu, const TZellbeschreibung& Alt)
@@ -253,9 +254,13 @@ void TForm1::ZeigeMeldung(const std::string& Text)
     MeldeFehler(QString::fromStdString(Text));
 }
 
-// A screen reader follows the cells' own reports: the cell under the
-// cursor, and each cell whose words a press changed.
-void TForm1::SageAn(const std::string&) {}
+// Made with the first words, on top of the window's controls.
+void TForm1::SageAn(const std::string& Text)
+{
+    if (Ansage == nullptr)
+        Ansage = new TAnsage(this);
+    Ansage->Sage(QString::fromStdString(Text));
+}
 
 TZeichenflaeche& TForm1::Brettbild()
 {

@@ -20,6 +20,7 @@ class QTabWidget;
 
 namespace kalumbo {
 
+class TAnsage;
 class TBildFeld;
 class TFarbwahl;
 class THilfe;
@@ -123,6 +124,8 @@ private:
 
     TBildflaeche Brettflaeche;
     TBildflaeche Zeigerflaeche;
+    // What a screen reader is told a press or a new game did.
+    TAnsage* Ansage = nullptr;
     TSpielsteuerung Steuerung;
 };
 

@@ -8,29 +8,48 @@
 
 namespace kalumbo {
 
-TZellzugang::TZellzugang(TSpielbrett* Brett, TZelle Zelle) : Brett(Brett), Ort(Zelle)
+TBrettteilzugang::TBrettteilzugang(TSpielbrett* Brett, TZelle Zelle) : Brett(Brett), Ort(Zelle)
 {
 }
 
-bool TZellzugang::isValid() const
+bool TBrettteilzugang::isValid() const
 {
     return !Brett.isNull();
 }
 
-// A cell is no object of its own; events about it name this interface.
-QObject* TZellzugang::object() const
+QObject* TBrettteilzugang::object() const
 {
     return nullptr;
 }
 
-QWindow* TZellzugang::window() const
+QWindow* TBrettteilzugang::window() const
 {
     return Brett ? Brett->window()->windowHandle() : nullptr;
 }
 
-QAccessibleInterface* TZellzugang::childAt(int, int) const
+QAccessibleInterface* TBrettteilzugang::childAt(int, int) const
 {
     return nullptr;
+}
+
+void TBrettteilzugang::setText(QAccessible::Text, const QString&)
+{
+}
+
+QAccessible::State TBrettteilzugang::Grundzustand() const
+{
+    QAccessible::State Zustand;
+    if (!Brett)
+        Zustand.invalid = true;
+    else
+        Zustand.invisible = !Brett->isVisible();
+    return Zustand;
+}
+
+TZellzugang::~TZellzugang()
+{
+    if (Inhalt != 0)
+        QAccessible::deleteAccessibleInterface(Inhalt);
 }
 
 QAccessibleInterface* TZellzugang::parent() const
@@ -38,19 +57,23 @@ QAccessibleInterface* TZellzugang::parent() const
     return Brett ? QAccessible::queryAccessibleInterface(Brett.data()) : nullptr;
 }
 
-QAccessibleInterface* TZellzugang::child(int) const
+QAccessibleInterface* TZellzugang::child(int Index) const
 {
-    return nullptr;
+    if (Index != 0 || !Brett)
+        return nullptr;
+    if (Inhalt == 0)
+        Inhalt = QAccessible::registerAccessibleInterface(new TZellinhaltzugang(Brett, Ort));
+    return QAccessible::accessibleInterface(Inhalt);
 }
 
 int TZellzugang::childCount() const
 {
-    return 0;
+    return 1;
 }
 
-int TZellzugang::indexOfChild(const QAccessibleInterface*) const
+int TZellzugang::indexOfChild(const QAccessibleInterface* Kind) const
 {
-    return -1;
+    return Kind != nullptr && Kind == child(0) ? 0 : -1;
 }
 
 QString TZellzugang::text(QAccessible::Text Art) const
@@ -65,10 +88,6 @@ QString TZellzugang::text(QAccessible::Text Art) const
     default:
         return {};
     }
-}
-
-void TZellzugang::setText(QAccessible::Text, const QString&)
-{
 }
 
 QRect TZellzugang::rect() const
@@ -86,17 +105,12 @@ QAccessible::Role TZellzugang::role() const
 
 QAccessible::State TZellzugang::state() const
 {
-    QAccessible::State Zustand;
-    if (!Brett) {
-        Zustand.invalid = true;
-        return Zustand;
+    QAccessible::State Zustand = Grundzustand();
+    if (Brett) {
+        const TZellbeschreibung Beschreibung = Brett->Beschreibung(Ort);
+        Zustand.selectable = Beschreibung.Stein;
+        Zustand.selected = Beschreibung.Ausgewaehlt;
     }
-    const TZellbeschreibung Beschreibung = Brett->Beschreibung(Ort);
-    Zustand.focusable = true;
-    Zustand.focused = Brett->hasFocus() && Brett->Zeigerzelle() == Ort;
-    Zustand.selectable = Beschreibung.Stein;
-    Zustand.selected = Beschreibung.Ausgewaehlt;
-    Zustand.invisible = !Brett->isVisible();
     return Zustand;
 }
 
@@ -145,6 +159,58 @@ int TZellzugang::rowExtent() const
 QAccessibleInterface* TZellzugang::table() const
 {
     return parent();
+}
+
+QAccessibleInterface* TZellinhaltzugang::parent() const
+{
+    if (!Brett)
+        return nullptr;
+    QAccessibleInterface* Tafel = QAccessible::queryAccessibleInterface(Brett.data());
+    return Tafel ? Tafel->child((Ort.Zeile - 1) * Spalten + Ort.Spalte - 1) : nullptr;
+}
+
+QAccessibleInterface* TZellinhaltzugang::child(int) const
+{
+    return nullptr;
+}
+
+int TZellinhaltzugang::childCount() const
+{
+    return 0;
+}
+
+int TZellinhaltzugang::indexOfChild(const QAccessibleInterface*) const
+{
+    return -1;
+}
+
+QString TZellinhaltzugang::text(QAccessible::Text Art) const
+{
+    QAccessibleInterface* Zelle = parent();
+    return Zelle ? Zelle->text(Art) : QString();
+}
+
+QRect TZellinhaltzugang::rect() const
+{
+    QAccessibleInterface* Zelle = parent();
+    return Zelle ? Zelle->rect() : QRect();
+}
+
+// A plain filler: a reader names the cell's row and column as it enters
+// them and then says what the cell shows, with no word for a role.
+QAccessible::Role TZellinhaltzugang::role() const
+{
+    return QAccessible::Client;
+}
+
+QAccessible::State TZellinhaltzugang::state() const
+{
+    QAccessible::State Zustand = Grundzustand();
+    if (Brett) {
+        Zustand.focusable = true;
+        Zustand.focused = Brett->hasFocus() && Brett->Zeigerzelle() == Ort;
+    }
+    return Zustand;
 }
 
 } // namespace kalumbo

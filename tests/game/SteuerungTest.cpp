@@ -9,6 +9,8 @@
 #include "game/Spielsteuerung.h"
 #include "Testhilfen.h"
 #include "Testoberflaeche.h"
+#include "texte/Fuellen.h"
+#include "texte/Texte.h"
 
 #include <gtest/gtest.h>
 
@@ -101,10 +103,12 @@ protected:
     void Tue()
     {
         Gedrueckt = false;
+        Neu = false;
         const std::size_t ZeigerVorher = Oberflaeche.Zeiger.size();
         switch (Wuerfel(12)) {
         case 0:
             Spiel.NeuesSpiel();
+            Neu = true;
             Modell.Hilfe = false;
             Modell.Spiel = true;
             Modell.Zeiger = {1, 1};
@@ -211,6 +215,7 @@ protected:
 
     TDruckbericht Erwartet;
     bool Gedrueckt = false;
+    bool Neu = false; // a new game was dealt
 };
 
 TEST_F(Steuerung, FolgtDemModellUeberZufaelligeFolgen)
@@ -225,15 +230,30 @@ TEST_F(Steuerung, FolgtDemModellUeberZufaelligeFolgen)
             ASSERT_NO_FATAL_FAILURE(PruefeZeigerUndRahmen());
             ASSERT_NO_FATAL_FAILURE(PruefeGehoertes());
 
-            // A press is heard in the words of its report, and only a
-            // press is heard; one that finds no tile says nothing.
-            const std::size_t Neu = Oberflaeche.Ansagen.size() - AnsagenVorher;
-            if (!Gedrueckt || Erwartet.Folge == TDruckfolge::Nichts) {
-                ASSERT_TRUE(Neu == 0 || (Neu == 1 && Oberflaeche.Ansagen.back().empty())) << "step " << Schritt;
+            // A new game is heard with the number of problems on the board,
+            // a press in the words of its report, solved pairs with the
+            // progress shown; nothing else is heard, nor a press that finds
+            // no tile.
+            const std::size_t Gehoert = Oberflaeche.Ansagen.size() - AnsagenVorher;
+            if (Neu) {
+                int Steine = 0;
+                for (int Z = 1; Z <= 8; ++Z)
+                    for (int S = 1; S <= 8; ++S)
+                        Steine += Spiel.Beschreibung({S, Z}).Stein;
+                ASSERT_EQ(Gehoert, 1u) << "step " << Schritt;
+                ASSERT_EQ(Oberflaeche.Ansagen.back(), Texte::Fuelle(Texte::AnsageNeuesSpiel, {std::to_string(Steine / 2)}));
                 continue;
             }
-            ASSERT_EQ(Neu, 1u) << "step " << Schritt;
+            if (!Gedrueckt || Erwartet.Folge == TDruckfolge::Nichts) {
+                ASSERT_EQ(Gehoert, 0u) << "step " << Schritt;
+                continue;
+            }
+            ASSERT_EQ(Gehoert, 1u) << "step " << Schritt;
             ASSERT_EQ(Oberflaeche.Ansagen.back(), Ansagetext(Erwartet));
+            ASSERT_FALSE(Oberflaeche.Ansagen.back().empty());
+            if (Erwartet.Folge == TDruckfolge::Geloest && Erwartet.AnzahlGeloest < AnzahlPaare) {
+                ASSERT_TRUE(Oberflaeche.Ansagen.back().ends_with(". " + Oberflaeche.Fortschritt));
+            }
             ASSERT_EQ(Spiel.Spielstand().AnzahlGeloest, Erwartet.AnzahlGeloest);
             if (Erwartet.Folge == TDruckfolge::Geloest)
                 ASSERT_EQ(Oberflaeche.Verlauf.back(), Erwartet.Verlaufszeile);

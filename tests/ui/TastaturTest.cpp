@@ -7,8 +7,8 @@
 #include "ui/Spielbrett.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
-
 
 namespace kalumbo::test {
 namespace {
@@ -144,6 +144,31 @@ TEST_F(Tastatur, RahmenNurAufDemBildschirm)
 
 // While the help lies over the board, Enter is no press of a tile but
 // closes the help, as it does wherever the focus is.
+// A key held down: the arrow goes on cell by cell, Space presses once.
+TEST_F(Tastatur, GehalteneTasten)
+{
+    NeuesSpielMitPaaren();
+    Form1->NeuesSpielKnopf->setFocus(Qt::TabFocusReason);
+    Taste(Qt::Key_Tab);
+    // The first press, then three repeated ones, as a held key sends them.
+    const auto Halte = [this](Qt::Key Code, const QString& Text) {
+        for (const bool Wiederholt : {false, true, true, true}) {
+            QKeyEvent Druck(QEvent::KeyPress, Code, Qt::NoModifier, Text, Wiederholt);
+            QApplication::sendEvent(Brett(), &Druck);
+        }
+        QTest::keyRelease(Brett(), Code);
+    };
+    Taste(Qt::Key_Home);
+    const int Zeile = Brett()->Zeigerzelle().Zeile;
+    Halte(Qt::Key_Right, {});
+    EXPECT_EQ(Brett()->Zeigerzelle(), (TZelle{5, Zeile}));
+
+    const TZelle Stein = FreiesPaar()->first;
+    Gehe(Stein);
+    Halte(Qt::Key_Space, QStringLiteral(" "));
+    EXPECT_TRUE(Stand().IstAusgewaehlt(Stein.Spalte, Stein.Zeile)) << "the held Space pressed more than once";
+}
+
 TEST_F(Tastatur, HilfeUeberDemBrettNimmtEnter)
 {
     NeuesSpielMitPaaren();
@@ -160,9 +185,9 @@ TEST_F(Tastatur, HilfeUeberDemBrettNimmtEnter)
 }
 
 // What the board's own events become: a mouse press anywhere in a cell,
-// to its last fraction of a pixel, presses that cell; a held key presses
-// once; the focus back from a popup or another window leaves the frame as
-// a mouse press left it, hidden.
+// to its last fraction of a pixel, presses that cell; the focus back from
+// a popup or another window leaves the frame as a mouse press left it,
+// hidden.
 TEST_F(Tastatur, DasBrettGibtSeineEreignisseWeiter)
 {
     NeuesSpielMitPaaren();
@@ -185,11 +210,8 @@ TEST_F(Tastatur, DasBrettGibtSeineEreignisseWeiter)
     }
 
     Taste(Qt::Key_Right); // only shows the frame
-    ASSERT_TRUE(Brett()->ZeigtZeiger());
-    ASSERT_EQ(Brett()->Zeigerzelle(), Erste);
-    QKeyEvent Gehalten(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
-    QApplication::sendEvent(Brett(), &Gehalten);
-    EXPECT_TRUE(Stand().IstAusgewaehlt(Erste.Spalte, Erste.Zeile)) << "a held Space presses no more";
+    EXPECT_TRUE(Brett()->ZeigtZeiger());
+    EXPECT_EQ(Brett()->Zeigerzelle(), Erste);
 }
 
 } // namespace

@@ -34,6 +34,9 @@ protected:
 
 TEST_F(Zugang, BrettIstTabelleMitBenanntenZellen)
 {
+    // Away from the screen's corner, where a cell's place within the
+    // window and on the screen differ.
+    Form1->move(123, 45);
     NeuesSpielMitPaaren();
     QAccessibleInterface* Tabelle = Brett();
     ASSERT_NE(Tabelle, nullptr);
@@ -57,11 +60,55 @@ TEST_F(Zugang, BrettIstTabelleMitBenanntenZellen)
             const bool Frei = IstFreierStein(Spalte, Zeile);
             EXPECT_EQ(Z->text(QAccessible::Description), HatStein(Spalte, Zeile) && !Frei ? "eingesperrt" : "");
             EXPECT_EQ(Tabelle->childAt(Z->rect().center().x(), Z->rect().center().y()), Z);
+            EXPECT_EQ(Z->child(0)->rect(), Z->rect());
+            EXPECT_EQ(Z->child(0)->text(QAccessible::Description), Z->text(QAccessible::Description));
             Leer += Text.empty();
             Eingesperrt += !Z->text(QAccessible::Description).isEmpty();
         }
     EXPECT_EQ(Leer, Spalten * Zeilen - 2 * AnzahlPaare);
     EXPECT_GT(Eingesperrt, 0);
+
+    // A reader asking for a row and a column gets the cell that says it
+    // stands there, and nothing beyond the board's edges.
+    for (int Zeile = -1; Zeile <= Zeilen; ++Zeile)
+        for (int Spalte = -1; Spalte <= Spalten; ++Spalte) {
+            QAccessibleInterface* Z = Tabelle->tableInterface()->cellAt(Zeile, Spalte);
+            const bool AufDemBrett = Zeile >= 0 && Zeile < Zeilen && Spalte >= 0 && Spalte < Spalten;
+            ASSERT_EQ(Z != nullptr, AufDemBrett) << "row " << Zeile << ", column " << Spalte;
+            if (AufDemBrett) {
+                EXPECT_EQ(std::pair(Z->tableCellInterface()->rowIndex(), Z->tableCellInterface()->columnIndex()),
+                          std::pair(Zeile, Spalte));
+            }
+        }
+}
+
+// Only while the board has the focus does a cell hold it, the one under
+// the cursor, in what it shows.
+TEST_F(Zugang, NurDasBrettGibtEinerZelleDenFokus)
+{
+    NeuesSpielMitPaaren();
+    const auto ImFokus = [this] {
+        QList<TZelle> Zellen;
+        for (int Zeile = 1; Zeile <= Zeilen; ++Zeile)
+            for (int Spalte = 1; Spalte <= Spalten; ++Spalte) {
+                EXPECT_FALSE(Zelle({Spalte, Zeile})->state().focused) << "the cell itself " << Spalte << "," << Zeile;
+                if (Zelle({Spalte, Zeile})->child(0)->state().focused)
+                    Zellen.append({Spalte, Zeile});
+            }
+        return Zellen;
+    };
+    Form1->NeuesSpielKnopf->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(Brett()->focusChild(), nullptr);
+    EXPECT_EQ(ImFokus(), QList<TZelle>{});
+    QTest::keyClick(Form1->NeuesSpielKnopf, Qt::Key_Tab);
+    EXPECT_EQ(ImFokus(), QList{Form1->Spielbrett->Zeigerzelle()});
+    QTest::keyClick(Form1->Spielbrett, Qt::Key_Right);
+    EXPECT_EQ(ImFokus(), QList{Form1->Spielbrett->Zeigerzelle()});
+    EXPECT_EQ(Brett()->focusChild(), Zelle(Form1->Spielbrett->Zeigerzelle())->child(0));
+    QTest::keyClick(Form1->Spielbrett, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(Form1->NeuesSpielKnopf->hasFocus());
+    EXPECT_EQ(Brett()->focusChild(), nullptr);
+    EXPECT_EQ(ImFokus(), QList<TZelle>{});
 }
 
 // Tab onto the board, a pair taken by keys: the focus follows the cursor,
@@ -78,8 +125,11 @@ TEST_F(Zugang, PaarMitTastenAendertZellen)
     QTest::keyClick(Form1->NeuesSpielKnopf, Qt::Key_Tab);
     ASSERT_TRUE(Form1->Spielbrett->hasFocus());
     const TZelle Start = Form1->Spielbrett->Zeigerzelle();
-    EXPECT_EQ(Brett()->focusChild(), Zelle(Start));
-    EXPECT_TRUE(Zelle(Start)->state().focused);
+    // The focus is on what the cell shows, the cell's one child.
+    ASSERT_EQ(Zelle(Start)->childCount(), 1);
+    EXPECT_EQ(Brett()->focusChild(), Zelle(Start)->child(0));
+    EXPECT_TRUE(Zelle(Start)->child(0)->state().focused);
+    EXPECT_EQ(Zelle(Start)->child(0)->text(QAccessible::Name), Zelle(Start)->text(QAccessible::Name));
 
     const auto Gehe = [&](TZelle Ziel) {
         for (int Schritt = 0; Schritt < 16 && !(Form1->Spielbrett->Zeigerzelle() == Ziel); ++Schritt) {

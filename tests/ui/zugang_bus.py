@@ -10,7 +10,8 @@
 # cell names against the deal, and takes a pair with keys alone: Tab onto
 # the board, the arrow keys, Space and Enter. Then both cells read "leer",
 # the progress reads "1 von 18 gelöst", and the bus carried the events of
-# the focus and of the changed names.
+# the focus, of the changed names, and of each tile that was shut in and
+# is free now.
 import json
 import os
 import subprocess
@@ -75,7 +76,8 @@ def main():
     # asked, since the reader's cache may still hold the old one.
     def notiere(ereignis):
         ereignisse.append((str(ereignis.type), ereignis.source))
-    for art in ("object:property-change:accessible-name", "object:state-changed:focused"):
+    for art in ("object:property-change:accessible-name", "object:property-change:accessible-description",
+                "object:state-changed:focused"):
         pyatspi.Registry.registerEventListener(notiere, art)
 
     umgebung = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
@@ -131,7 +133,8 @@ def main():
         def fokuszelle():
             for reihe in range(1, 9):
                 for spalte in range(1, 9):
-                    if zelle(spalte, reihe).getState().contains(pyatspi.STATE_FOCUSED):
+                    # The focus is on what the cell shows, its one child.
+                    if zelle(spalte, reihe)[0].getState().contains(pyatspi.STATE_FOCUSED):
                         return (spalte, reihe)
             return None
         taste("Tab")
@@ -151,6 +154,7 @@ def main():
         taste("space")
         warte(lambda: zelle(*erste).getState().contains(pyatspi.STATE_SELECTED), "the first tile selected")
         print(f"Space: cell {erste} states {sorted(s.value_nick for s in zelle(*erste).getState().getStates())}")
+        vorher = {ort: zelle(*ort).description for ort in zellen}
         gehe(zweite)
         taste("Return")
         warte(lambda: zelle(*erste).name == "leer" and zelle(*zweite).name == "leer", 'both cells "leer"')
@@ -170,6 +174,20 @@ def main():
         warte(lambda: namensereignisse().count("leer") >= 2, 'two name events "leer"')
         warte(lambda: EIN_PAAR_GELOEST in namensereignisse(), "the name event of the progress text")
         warte(lambda: any(a.startswith("object:state-changed:focused") for a, _ in ereignisse), "a focus event")
+
+        # The pair's neighbours that it shut in are free now, and the bus
+        # says so of each.
+        befreit = [ort for ort in zellen if vorher[ort] != zelle(*ort).description]
+        if not befreit:
+            sys.exit("the pair freed no tile: the run's deal cannot show the events of it")
+        def beschrieben():
+            return {quelle.getIndexInParent() for art, quelle in ereignisse
+                    if art == "object:property-change:accessible-description" and quelle is not None
+                    and quelle.getRoleName() == "table cell"}
+        for spalte, reihe in befreit:
+            warte(lambda: (reihe - 1) * 8 + spalte - 1 in beschrieben(),
+                  f"the description event of the freed tile {(spalte, reihe)}")
+        print(f"freed by the pair, each with its event: {befreit}")
         print("events:", len(ereignisse), "among them", sorted(set(a for a, _ in ereignisse)))
     finally:
         spiel.terminate()

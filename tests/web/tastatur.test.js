@@ -49,6 +49,9 @@ const istEingesperrt = (stand, zelle) => feld(stand, zelle).seite !== 0 && !feld
 const ersterFreierStein = (stand) => ZELLEN.find((zelle) => feld(stand, zelle).frei) ?? null;
 
 const ansage = (seite) => seite.evaluate(() => document.getElementById('Ansage').textContent.trim());
+// Waits until the status line says the words: those of a new game come a
+// frame after the game.
+const sagt = (seite, worte) => seite.waitForFunction((worte) => document.getElementById('Ansage').textContent.trim() === worte, worte);
 
 // "Neues Spiel" by keys: back from the board to the button, Space, and on
 // to the board again.
@@ -131,7 +134,10 @@ describe('Ein ganzes Spiel nur mit der Tastatur', () => {
         assert.equal(nachher.geloest, vorher.geloest + 1);
         assert.equal(feld(nachher, erste).seite, 0);
         assert.equal(feld(nachher, zweite).seite, 0);
-        assert.match(await ansage(seite), new RegExp(`^gelöst: ${[rechnung, ergebnis].join(' = ').replace(/[+*]/g, '\\$&')}`));
+        const zeile = `${rechnung} = ${ergebnis}`;
+        assert.equal(await ansage(seite), nachher.geloest < 18
+          ? fuelle(Texte.AnsageGeloest, zeile, fuelle(Texte.Fortschritt, nachher.geloest, 18))
+          : fuelle(Texte.AnsageFertig, zeile));
       }
     }
     assert.equal((await zustand(seite)).geloest, 18, 'in 20 Spielen keines gewonnen');
@@ -166,6 +172,32 @@ describe('Der Rahmen des Zeigers', () => {
 
     await seite.evaluate(() => document.activeElement.blur());
     assert.ok(nachDerMaus.equals(await seite.screenshot()), 'nach dem Mausdruck war ein Rahmen zu sehen');
+  });
+});
+
+describe('Was ein Druck tat, in Worten, auch im zweiten Spiel', () => {
+  let seite;
+  mitSeite((offen) => { seite = offen; });
+
+  test('jedes neue Spiel sagt sich an, und seine ersten Paare sagen, was sie taten', async () => {
+    for (let spiel = 1; spiel <= 2; ++spiel) {
+      await seite.focus('#NeuesSpielKnopf');
+      await neuesSpielMitTasten(seite);
+      await sagt(seite, fuelle(Texte.AnsageNeuesSpiel, 18));
+      for (let geloest = 1; geloest <= 2; ++geloest) {
+        const stand = await zustand(seite);
+        const [erste, zweite] = freiesPaar(stand);
+        const [rechnung, ergebnis] = stand.aufgaben[feld(stand, erste).paar - 1];
+        const text = [rechnung, ergebnis][feld(stand, erste).seite - 1];
+        await gehe(seite, erste);
+        await seite.keyboard.press('Space');
+        assert.equal(await ansage(seite), fuelle(Texte.AnsageAusgewaehlt, text), `Spiel ${spiel}`);
+        await gehe(seite, zweite);
+        await seite.keyboard.press('Space');
+        assert.equal(await ansage(seite), fuelle(Texte.AnsageGeloest, `${rechnung} = ${ergebnis}`,
+          fuelle(Texte.Fortschritt, geloest, 18)), `Spiel ${spiel}`);
+      }
+    }
   });
 });
 
@@ -204,11 +236,11 @@ describe('Die Hilfe und eine Meldung über dem Brett, gehaltene Tasten', () => {
     await seite.keyboard.press('Shift+Tab');
     await seite.keyboard.press('Tab');
     assert.equal(await fokuszelle(seite), null, 'das Brett unter der Hilfe nahm den Fokus');
-    await seite.focus(`#Zelle${stein[0]}${stein[1]}`);
+    await seite.focus(`#Zelle${stein[0]}${stein[1]} > *`);
     await seite.keyboard.press('Enter');
     assert.ok(!(await seite.isVisible('#Hilfe')));
     assert.deepEqual(await amStein(seite, stein), { fuellung: NORMAL, rahmen: true });
-    assert.equal(await ansage(seite), '');
+    await sagt(seite, fuelle(Texte.AnsageNeuesSpiel, 18));
     await seite.keyboard.press('Enter');
     assert.deepEqual(await amStein(seite, stein), { fuellung: AUSGEWAEHLT, rahmen: true });
     assert.match(await ansage(seite), / ausgewählt$/);
@@ -262,13 +294,19 @@ describe('Die Hilfe und eine Meldung über dem Brett, gehaltene Tasten', () => {
     assert.deepEqual(await fokuszelle(seite), stein);
     assert.equal((await amStein(seite, stein)).rahmen, true, 'nach der Meldung fehlt der Rahmen');
 
+    // After a press of the mouse, OK by Enter or the box left by Escape
+    // leave the board exactly as it was: no key was meant for it.
     await druecke(seite, stein);
     assert.deepEqual(await amStein(seite, stein), { fuellung: AUSGEWAEHLT, rahmen: false });
-    await lasseFallen(seite);
-    await seite.waitForSelector('#Meldung');
-    await seite.keyboard.press('Escape');
-    assert.deepEqual(await fokuszelle(seite), stein);
-    assert.equal((await amStein(seite, stein)).rahmen, false, 'die Meldung brachte den Rahmen, den die Maus verbarg');
+    const vorher = await seite.screenshot();
+    for (const taste of ['Enter', 'Escape']) {
+      await lasseFallen(seite);
+      await seite.waitForSelector('#Meldung');
+      await seite.keyboard.press(taste);
+      assert.ok(!(await seite.isVisible('#Meldung')));
+      assert.deepEqual(await fokuszelle(seite), stein);
+      assert.ok(vorher.equals(await seite.screenshot()), `die Meldung, mit ${taste} geschlossen, änderte das Brett`);
+    }
     await seite.keyboard.press('ArrowRight');
     assert.deepEqual(await fokuszelle(seite), stein, 'die erste Taste nach der Maus zeigt den Zeiger nur');
     assert.deepEqual(await amStein(seite, stein), { fuellung: AUSGEWAEHLT, rahmen: true });
@@ -306,6 +344,7 @@ describe('Was ein Screenreader vom Brett erfährt', () => {
       const { paar, seite: seitenteil } = feld(stand, [spalte, zeile]);
       return seitenteil === 0 ? 'leer' : stand.aufgaben[paar - 1][seitenteil - 1];
     };
+    await sagt(seite, fuelle(Texte.AnsageNeuesSpiel, 18));
     const vorher = await baumDerZugaenglichkeit(seite);
     const [brett] = vorher.filter((teil) => teil.rolle === 'grid');
     assert.equal(brett?.name, 'Spielbrett');
@@ -315,15 +354,17 @@ describe('Was ein Screenreader vom Brett erfährt', () => {
     const erwartet = ZELLEN.map((zelle) => `${steintext(zelle)}${istEingesperrt(stand, zelle) ? ' (eingesperrt)' : ''}`);
     assert.deepEqual(zellen.map((zelle) => `${zelle.name}${zelle.beschreibung ? ` (${zelle.beschreibung})` : ''}`), erwartet);
     const erster = ersterFreierStein(stand);
-    const imFokus = zellen.filter((zelle) => zelle.zustand.focused);
+    // The focus is on what a cell shows, the cell's one child.
+    const imFokus = zellen.filter((zelle) => zelle.kinder.some((teil) => teil.zustand.focused));
     assert.deepEqual(imFokus.map((zelle) => [zelle.rolle, zelle.name, zelle.zustand.selected]), [['gridcell', steintext(erster), false]]);
     const [status] = vorher.filter((teil) => teil.rolle === 'status');
-    assert.equal(text(status), '', 'die Ansage ist da, bevor etwas gesagt wird');
+    assert.equal(text(status), fuelle(Texte.AnsageNeuesSpiel, 18));
 
     await seite.keyboard.press('Enter');
     const nachher = await baumDerZugaenglichkeit(seite);
     const gewaehlt = nachher.filter((teil) => teil.rolle === 'gridcell' && teil.zustand.selected);
-    assert.deepEqual(gewaehlt.map((zelle) => [zelle.name, zelle.zustand.focused]), [[steintext(erster), true]]);
+    assert.deepEqual(gewaehlt.map((zelle) => [zelle.name, zelle.kinder.some((teil) => teil.zustand.focused)]),
+      [[steintext(erster), true]]);
     assert.equal(text(nachher.find((teil) => teil.rolle === 'status')).trim(), `${steintext(erster)} ausgewählt`);
   });
 
@@ -359,7 +400,7 @@ describe('Ein Screenreader drückt eine Zelle auf seine Weise', () => {
 
   test('setzt er den Fokus auf eine Zelle, geht der Zeiger mit, und die Leertaste drückt dort', async () => {
     const [erste] = freiesPaar(await zustand(seite));
-    await seite.focus(`#Zelle${erste[0]}${erste[1]}`);
+    await seite.focus(`#Zelle${erste[0]}${erste[1]} > *`);
     await seite.keyboard.press('Space');
     assert.deepEqual((await zustand(seite)).auswahl, erste);
   });

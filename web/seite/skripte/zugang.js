@@ -5,8 +5,8 @@
 // for screen readers. The game keeps the keyboard's cursor and paints its
 // frame; here the keys, the focus and a screen reader's press on a cell
 // are passed to it, and the grid shows what the game tells: the words of
-// each cell, the cell under the cursor, which has the focus while the
-// board has it, and what a press did, in the status line.
+// each cell, the cell under the cursor, whose words have the focus while
+// the board has it, and what a press did, in the status line.
 // Needs: Texte (texte.js); Spiel when the player does something.
 const Zugang = (() => {
   const element = (id) => document.getElementById(id);
@@ -23,6 +23,10 @@ const Zugang = (() => {
   const FENSTER = 2;
 
   const zellen = [];   // the grid's cells, row by row
+  // What takes the focus in a cell: its words, not the cell itself, so
+  // that a screen reader entering a row says that row's number and the
+  // one cell, not the whole row.
+  const ziel = (stelle) => zellen[stelle].firstChild;
   let spalten = 0;
   let zeiger = 0;      // the cell under the cursor
   let mitSpiel = false;
@@ -45,12 +49,12 @@ const Zugang = (() => {
         zelle.className = 'zelle';
         zelle.id = `Zelle${spalte + 1}${zeile + 1}`;
         zelle.setAttribute('role', 'gridcell');
-        zelle.tabIndex = -1;
         zelle.style.left = `${(100 * spalte) / spalten}%`;
         zelle.style.width = `${100 / spalten}%`;
         const name = document.createElement('span');
         name.className = 'vorgelesen';
         name.textContent = Texte.ZelleLeer;
+        name.tabIndex = -1;
         zelle.append(name);
         reihe.append(zelle);
         zellen.push(zelle);
@@ -63,8 +67,8 @@ const Zugang = (() => {
   // covers it; the cell under the cursor is its one stop.
   function ordneTabfolge() {
     const erreichbar = mitSpiel && !hilfeOffen;
-    zellen.forEach((zelle, stelle) => {
-      zelle.tabIndex = erreichbar && stelle === zeiger ? 0 : -1;
+    zellen.forEach((_, stelle) => {
+      ziel(stelle).tabIndex = erreichbar && stelle === zeiger ? 0 : -1;
     });
   }
 
@@ -73,8 +77,8 @@ const Zugang = (() => {
   function zeigeZeiger(spalte, zeile) {
     zeiger = nummer(spalte, zeile);
     ordneTabfolge();
-    if (raster.contains(document.activeElement) && document.activeElement !== zellen[zeiger])
-      zellen[zeiger].focus({ preventScroll: durchMaus });
+    if (raster.contains(document.activeElement) && document.activeElement !== ziel(zeiger))
+      ziel(zeiger).focus({ preventScroll: durchMaus });
   }
 
   function meldeZelle(spalte, zeile, { name, stein, ausgewaehlt, eingesperrt }) {
@@ -84,16 +88,36 @@ const Zugang = (() => {
       zelle.setAttribute('aria-selected', String(ausgewaehlt));
     else
       zelle.removeAttribute('aria-selected');
-    if (eingesperrt)
-      zelle.setAttribute('aria-describedby', 'Eingesperrt');
-    else
-      zelle.removeAttribute('aria-describedby');
+    for (const teil of [zelle, zelle.firstChild])
+      if (eingesperrt)
+        teil.setAttribute('aria-describedby', 'Eingesperrt');
+      else
+        teil.removeAttribute('aria-describedby');
   }
 
   // The same words once more are a change too, by a blank that no one
   // hears, so they are said again.
-  function sageAn(text) {
+  function schreibe(text) {
     ansage.textContent = text !== '' && ansage.textContent === text ? text + '\u00a0' : text;
+  }
+
+  // The words of a new game wait until the browser has told of the 64
+  // cells it changed: amid such a flood of changes Orca drops whatever
+  // does not concern the focus. Words that come while others wait take
+  // their place.
+  let neuGelegt = false;
+  let gesagt = 0;
+  function sageAn(text) {
+    const nummer = ++gesagt;
+    if (!neuGelegt) {
+      schreibe(text);
+      return;
+    }
+    neuGelegt = false;
+    requestAnimationFrame(() => setTimeout(() => {
+      if (nummer === gesagt)
+        schreibe(text);
+    }));
   }
 
   function beiTaste(ereignis) {
@@ -111,7 +135,7 @@ const Zugang = (() => {
     const zelle = ereignis.target.closest('.zelle');
     if (zelle === null || hilfeOffen)
       return;
-    zelle.focus();
+    zelle.firstChild.focus();
     Spiel.fokusKommt(TASTATUR);
     Spiel.taste(DRUCK, false);
   }
@@ -121,7 +145,7 @@ const Zugang = (() => {
   // key or a screen reader. A screen reader may put the focus on any
   // cell: the cursor goes there first.
   raster.addEventListener('focusin', (ereignis) => {
-    const stelle = zellen.indexOf(ereignis.target);
+    const stelle = zellen.indexOf(ereignis.target.closest('.zelle'));
     if (stelle >= 0 && stelle !== zeiger)
       Spiel.zeigeAuf(stelle % spalten + 1, Math.floor(stelle / spalten) + 1);
     if (raster.contains(ereignis.relatedTarget))
@@ -145,9 +169,10 @@ const Zugang = (() => {
       hilfeOffen = sichtbar;
       ordneTabfolge();
     },
-    // A game lies on the board from now on.
+    // A game lies on the board from now on, a new one each time.
     zeigeBrett() {
       mitSpiel = true;
+      neuGelegt = true;
       ordneTabfolge();
     },
     // A press of the mouse or a finger on the board: the board takes the
@@ -155,7 +180,7 @@ const Zugang = (() => {
     drueckeMitMaus(druecke) {
       durchMaus = true;
       try {
-        zellen[zeiger].focus({ preventScroll: true });
+        ziel(zeiger).focus({ preventScroll: true });
         druecke();
       } finally {
         durchMaus = false;
