@@ -31,14 +31,25 @@ namespace {
 // rows at a time and never come near this.
 constexpr long Speichergrenze = 28L * 1024 * 1024;
 
-// The most work the library may do for one picture, counted in pixels
-// times scans. Every scan of a progressive picture passes over the whole
-// picture, even one that adds nothing, so a made-up file of a few
-// kilobytes repeating an empty scan a thousand times over a huge picture
-// would keep the game busy for many seconds. Real pictures use about ten
-// scans; this lets an 8000 x 8000 photo have thirty. A picture in one scan
-// needs no limit: only its visible rows are ever decoded.
-constexpr double Arbeitsgrenze = 2e9;
+// The most work the library may do for one picture, counted in blocks of
+// 8 x 8 coefficients decoded. A block in Huffman coding takes its data
+// from the file, and one without data costs next to nothing; a block in
+// arithmetic coding may cost as much as all its 64 coefficients decoded
+// one by one out of no data at all, and counts as 64. Each scan begun
+// counts as much as a row of blocks besides. A picture in one scan
+// decodes only the rows it shows; one in many scans is read whole before
+// the first row is shown, each scan only as far as the kept rows (see
+// TGekapptesFeld below). A real photo needs far less than the limit: one
+// of 8000 x 8000 pixels in ten scans about half a million blocks, the
+// widest picture in one scan under two million. A made-up file of a few
+// hundred bytes, though, may repeat scans that carry no data, or claim a
+// picture of 65,000 pixels across in arithmetic coding: the limit keeps
+// the worst of them within a few tenths of a second here, and within
+// about twice that in the browser. It is the same in both editions, so
+// both refuse the same pictures.
+constexpr double Arbeitsgrenze = 10e6;
+constexpr double ArithmetischerBlock = 64;
+constexpr double Abtastungsbeginn = 128;
 
 // Our error manager: the library's record comes first, so the library
 // can treat a pointer to it as its own.
@@ -66,8 +77,10 @@ using TStand = TJpegStueckweise::TStand;
 // at, ever reach the screen. The game's own arrays keep just those rows;
 // any row further down is a row of scratch, zeroed at each access, written
 // and forgotten: what is decoded there is never shown, and the rows above
-// it are decoded before it in every scan. The library reaches its arrays
-// through its memory manager's methods only; the game's take their place.
+// it are decoded before it in every scan. (Of a scan's rows below the kept
+// ones only the last is decoded at all, see BegrenzeArbeit.) The library
+// reaches its arrays through its memory manager's methods only; the
+// game's take their place.
 struct TGekapptesFeld {
     JDIMENSION Breite;   // blocks in a row
     JDIMENSION Zeilen;   // rows of the whole component
@@ -104,6 +117,11 @@ struct TDekodierung {
     // own way to make its arrays, for any others it has.
     TGekapptesFeld* Felder;
     void (*BibliothekRealisiert)(j_common_ptr);
+
+    // The work done so far while the scans are read, in blocks, and the
+    // library's count of rows begun at the last look at it.
+    double Arbeit;
+    long GezaehlteZeile;
 };
 
 // The library hands its methods a pointer to Info, the first member.
@@ -144,30 +162,65 @@ void SetzeZurueck(j_common_ptr Info)
     Info->err->msg_code = 0;
 }
 
-// Called by the library as it works through the rows of each scan.
-void BegrenzeArbeit(j_common_ptr Allgemein)
+// The iMCU rows (the library's unit of rows, the same number for every
+// component) the visible rows need, with three below them that smoothing
+// and upsampling look at.
+JDIMENSION BehalteneStreifen(const jpeg_decompress_struct& Info)
 {
-    const auto* Info = reinterpret_cast<j_decompress_ptr>(Allgemein);
-    if (!Info->progressive_mode)
-        return;
-    const double Arbeit = double(Info->input_scan_number) * Info->image_width * Info->image_height;
-    if (Arbeit > Arbeitsgrenze) {
-        Allgemein->err->msg_code = JERR_BAD_PROGRESSION;
-        Allgemein->err->error_exit(Allgemein);
-    }
+    const JDIMENSION Streifenhoehe = JDIMENSION(Info.max_v_samp_factor) * DCTSIZE;
+    const JDIMENSION Gebraucht = (SichtbareGroesse + Streifenhoehe - 1) / Streifenhoehe + 3;
+    return std::min(Info.total_iMCU_rows, Gebraucht);
 }
 
-// The rows of a component's array the visible rows need, with three rows
-// of iMCUs (the library's unit of rows) below them. An array has the same
-// number of iMCU rows for every component.
+// The rows of a component's array that are kept: those of the kept iMCU rows.
 JDIMENSION SichtbareZeilen(const jpeg_decompress_struct& Info, JDIMENSION Zeilen)
 {
     const JDIMENSION Streifen = Info.total_iMCU_rows;
     if (Streifen == 0 || Zeilen % Streifen != 0)
         return Zeilen;
+    return BehalteneStreifen(Info) * (Zeilen / Streifen);
+}
+
+// The work of one iMCU row of the scan being read.
+double ArbeitJeStreifen(const jpeg_decompress_struct& Info)
+{
+    const double Zeilen = Info.comps_in_scan == 1 ? Info.cur_comp_info[0]->v_samp_factor : 1;
+    return double(Info.MCUs_per_row) * Info.blocks_in_MCU * Zeilen * (Info.arith_code ? ArithmetischerBlock : 1);
+}
+
+void Arbeite(TDekodierung* D, double Arbeit)
+{
+    D->Arbeit += Arbeit;
+    if (D->Arbeit > Arbeitsgrenze)
+        ERREXIT(&D->Info, JERR_BAD_PROGRESSION);
+}
+
+// Called by the library before each step while it reads the scans of a
+// picture in many scans: after each iMCU row of a scan it counts one row
+// more (a step that waited for the next piece is taken again without
+// being counted). What lies below the kept rows is never shown, so the
+// rest of a scan is passed over from there: the library takes its last
+// row next, into the rows of scratch, and then looks for the next marker.
+void BegrenzeArbeit(j_common_ptr Allgemein)
+{
+    TDekodierung* D = DekodierungVon(Allgemein);
+    jpeg_decompress_struct& Info = D->Info;
+    if (D->Stufe != TStufe::Start || D->Felder == nullptr || Info.progress->pass_counter == D->GezaehlteZeile)
+        return;
+    D->GezaehlteZeile = Info.progress->pass_counter;
+    if (Info.input_iMCU_row >= BehalteneStreifen(Info) && Info.input_iMCU_row + 1 < Info.total_iMCU_rows)
+        Info.input_iMCU_row = Info.total_iMCU_rows - 1;
+    Arbeite(D, ArbeitJeStreifen(Info) + (Info.input_iMCU_row == 0 ? Abtastungsbeginn : 0));
+}
+
+// A picture in one scan decodes the iMCU rows that hold the visible rows
+// and the one below them, which upsampling looks at.
+void ZaehleEinenDurchgang(TDekodierung* D)
+{
+    const jpeg_decompress_struct& Info = D->Info;
     const JDIMENSION Streifenhoehe = JDIMENSION(Info.max_v_samp_factor) * DCTSIZE;
-    const JDIMENSION Gebraucht = (SichtbareGroesse + Streifenhoehe - 1) / Streifenhoehe + 3;
-    return std::min(Streifen, Gebraucht) * (Zeilen / Streifen);
+    const JDIMENSION Streifen = std::min(Info.total_iMCU_rows, (D->Hoehe + Streifenhoehe - 1) / Streifenhoehe + 1);
+    Arbeite(D, double(Streifen) * ArbeitJeStreifen(Info));
 }
 
 jvirt_barray_ptr FordereFeld(j_common_ptr Info, int Pool, boolean, JDIMENSION Breite, JDIMENSION Zeilen,
@@ -323,6 +376,7 @@ TStand Schreite(TDekodierung* D)
         D->Info.mem->max_memory_to_use = Speichergrenze;
         KappeFelder(D);
         D->Fortschritt.progress_monitor = BegrenzeArbeit;
+        D->GezaehlteZeile = -1;
         D->Info.progress = &D->Fortschritt;
         if (D->Stuecke) {
             LiesStuecke(D);
@@ -359,6 +413,8 @@ TStand Schreite(TDekodierung* D)
         const JDIMENSION Sichtbar = SichtbareGroesse;
         D->Breite = std::min(D->Info.output_width, Sichtbar);
         D->Hoehe = std::min(D->Info.output_height, Sichtbar);
+        if (D->Felder == nullptr)
+            ZaehleEinenDurchgang(D);
         if (D->Info.output_width > D->Breite) {
             // The library may widen the columns to its block boundary.
             JDIMENSION Links = 0;
