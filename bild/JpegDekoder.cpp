@@ -196,7 +196,8 @@ void Arbeite(TDekodierung* D, double Arbeit)
 }
 
 // Called by the library before each step while it reads the scans of a
-// picture in many scans: after each iMCU row of a scan it counts one row
+// picture in many scans, the only thing it does while it starts, and as
+// it hands over the rows: after each iMCU row of a scan it counts one row
 // more (a step that waited for the next piece is taken again without
 // being counted). What lies below the kept rows is never shown, so the
 // rest of a scan is passed over from there: the library takes its last
@@ -205,7 +206,7 @@ void BegrenzeArbeit(j_common_ptr Allgemein)
 {
     TDekodierung* D = DekodierungVon(Allgemein);
     jpeg_decompress_struct& Info = D->Info;
-    if (D->Stufe != TStufe::Start || D->Felder == nullptr || Info.progress->pass_counter == D->GezaehlteZeile)
+    if (D->Stufe != TStufe::Start || Info.progress->pass_counter == D->GezaehlteZeile)
         return;
     D->GezaehlteZeile = Info.progress->pass_counter;
     if (Info.input_iMCU_row >= BehalteneStreifen(Info) && Info.input_iMCU_row + 1 < Info.total_iMCU_rows)
