@@ -8,7 +8,7 @@
 #include <csetjmp>
 #include <cstddef>
 #include <cstring>
-#include <limits>
+#include <iterator>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -58,10 +58,29 @@ struct TFehlerverwalter {
     std::jmp_buf Ruecksprung;
 };
 
+// The library decodes data in Huffman coding in one of two ways, as its
+// source holds 512 bytes or more beyond the block at hand or not, and the
+// two ways differ for damaged data. The game's sources show it fewer bytes
+// at a time, so a file decodes alike however it arrives: from a file, from
+// memory or in pieces of any size.
+constexpr std::size_t Happen = 256;
+
+// A file read from where it stands. The library finds it through its
+// client_data.
+struct TDateiquelle {
+    std::FILE* Datei;
+    bool Angefangen; // a byte has come
+    JOCTET Gelesen[Happen];
+};
+
 // A file that arrives in pieces: what the library has not yet taken of
-// the pieces so far. The library finds it through its client_data.
+// the pieces so far, of which it is shown Happen bytes at a time. The
+// library finds it through its client_data.
 struct TStueckquelle {
     std::vector<std::uint8_t> Puffer;
+    std::size_t Fenster = 0;       // where what the library was shown last begins
+    std::size_t Gezeigt = 0;       // and where it ends
+    std::size_t Neustart = 0;      // where the library goes on after waiting
     std::size_t Ueberspringen = 0; // bytes the library skipped beyond the pieces so far
     bool Angefangen = false;       // a byte has come
     bool Ende = false;             // the last piece is in
@@ -99,13 +118,10 @@ struct TDekodierung {
     TFehlerverwalter Fehler;
     jpeg_progress_mgr Fortschritt;
 
-    // Where the bytes come from: a file, memory, or pieces.
-    std::FILE* Datei;
-    bool AusSpeicher;
-    const std::uint8_t* Daten;
-    std::size_t Laenge;
+    // Where the bytes come from: a file, or pieces.
+    TDateiquelle Datei;
     TStueckquelle* Stuecke;
-    jpeg_source_mgr Stueckleser;
+    jpeg_source_mgr Quelle;
 
     TStufe Stufe;
     JDIMENSION Breite; // of the visible region
@@ -291,50 +307,110 @@ void KappeFelder(TDekodierung* D)
     D->Info.mem->access_virt_barray = GreifeZu;
 }
 
-// The source over pieces. When the pieces so far are used up, the library
-// waits for the next one and later goes on from where it stopped; after
-// the last one the file ends as it does for the library's own sources:
-// an empty file is refused, a short one gets an end-of-image marker.
-void BeginneStuecke(j_decompress_ptr) {}
+// At the file's end the game's sources do as the library's own: an empty
+// file is refused, a short one gets an end-of-image marker.
+constexpr JOCTET Bildende[] = {0xFF, JPEG_EOI};
 
-boolean FuelleStuecke(j_decompress_ptr Info)
+void MeldeDateiende(j_decompress_ptr Info, bool Angefangen)
 {
-    const auto* Quelle = static_cast<const TStueckquelle*>(Info->client_data);
-    if (!Quelle->Ende)
-        return FALSE;
-    if (!Quelle->Angefangen)
+    if (!Angefangen)
         ERREXIT(Info, JERR_INPUT_EMPTY);
     WARNMS(Info, JWRN_JPEG_EOF);
-    static const JOCTET Bildende[] = {0xFF, JPEG_EOI};
-    Info->src->next_input_byte = Bildende;
-    Info->src->bytes_in_buffer = sizeof Bildende;
+}
+
+void Beginne(j_decompress_ptr) {}
+void Beende(j_decompress_ptr) {}
+
+void LiesAus(TDekodierung* D, void* Quelle, boolean (*Fuelle)(j_decompress_ptr),
+             void (*Ueberspringe)(j_decompress_ptr, long))
+{
+    D->Info.client_data = Quelle;
+    D->Quelle.init_source = Beginne;
+    D->Quelle.fill_input_buffer = Fuelle;
+    D->Quelle.skip_input_data = Ueberspringe;
+    D->Quelle.resync_to_restart = jpeg_resync_to_restart;
+    D->Quelle.term_source = Beende;
+    D->Info.src = &D->Quelle;
+}
+
+boolean FuelleAusDatei(j_decompress_ptr Info)
+{
+    auto* Quelle = static_cast<TDateiquelle*>(Info->client_data);
+    const std::size_t Anzahl = std::fread(Quelle->Gelesen, 1, sizeof Quelle->Gelesen, Quelle->Datei);
+    if (Anzahl == 0) {
+        MeldeDateiende(Info, Quelle->Angefangen);
+        Info->src->next_input_byte = Bildende;
+        Info->src->bytes_in_buffer = sizeof Bildende;
+        return TRUE;
+    }
+    Quelle->Angefangen = true;
+    Info->src->next_input_byte = Quelle->Gelesen;
+    Info->src->bytes_in_buffer = Anzahl;
     return TRUE;
 }
 
-// The library cannot wait while it skips: what lies beyond the pieces so
-// far is left out of the next ones.
-void UeberspringeStuecke(j_decompress_ptr Info, long Anzahl)
+// Reads over what is skipped, as the library's own source for files does.
+void UeberspringeInDatei(j_decompress_ptr Info, long Anzahl)
+{
+    if (Anzahl <= 0)
+        return;
+    auto Rest = static_cast<std::size_t>(Anzahl);
+    while (Rest > Info->src->bytes_in_buffer) {
+        Rest -= Info->src->bytes_in_buffer;
+        FuelleAusDatei(Info);
+    }
+    Info->src->next_input_byte += Rest;
+    Info->src->bytes_in_buffer -= Rest;
+}
+
+// Shows the library the pieces from Ab on, Happen bytes of them.
+void Zeige(jpeg_source_mgr& Leser, TStueckquelle& Quelle, std::size_t Ab)
+{
+    const std::size_t Anzahl = std::min(Happen, Quelle.Puffer.size() - Ab);
+    Leser.next_input_byte = Quelle.Puffer.data() + Ab;
+    Leser.bytes_in_buffer = Anzahl;
+    Quelle.Fenster = Ab;
+    Quelle.Gezeigt = Ab + Anzahl;
+}
+
+// Where the library goes on after waiting: where it stands, unless it has
+// not moved on in what it was shown last; then it still stands where it
+// stood before that (the library's manual, "Multiple-buffer management").
+std::size_t Neustart(const jpeg_source_mgr& Leser, const TStueckquelle& Quelle)
+{
+    const auto Hier = std::size_t(Leser.next_input_byte - Quelle.Puffer.data());
+    return Hier != Quelle.Fenster ? Hier : Quelle.Neustart;
+}
+
+// When the pieces so far are used up, the library waits for the next one;
+// after the last one the file ends.
+boolean FuelleAusStuecken(j_decompress_ptr Info)
+{
+    auto* Quelle = static_cast<TStueckquelle*>(Info->client_data);
+    Quelle->Neustart = Neustart(*Info->src, *Quelle);
+    if (Quelle->Gezeigt == Quelle->Puffer.size()) {
+        if (!Quelle->Ende)
+            return FALSE;
+        MeldeDateiende(Info, Quelle->Angefangen);
+        Quelle->Puffer.insert(Quelle->Puffer.end(), std::begin(Bildende), std::end(Bildende));
+    }
+    Zeige(*Info->src, *Quelle, Quelle->Gezeigt);
+    return TRUE;
+}
+
+// The library cannot wait while it skips, and never goes back over what
+// it skipped: what lies beyond the pieces so far is left out of the next
+// ones.
+void UeberspringeInStuecken(j_decompress_ptr Info, long Anzahl)
 {
     if (Anzahl <= 0)
         return;
     auto* Quelle = static_cast<TStueckquelle*>(Info->client_data);
-    const std::size_t Hier = std::min(static_cast<std::size_t>(Anzahl), Info->src->bytes_in_buffer);
-    Info->src->next_input_byte += Hier;
-    Info->src->bytes_in_buffer -= Hier;
+    const auto Ab = std::size_t(Info->src->next_input_byte - Quelle->Puffer.data());
+    const std::size_t Hier = std::min(static_cast<std::size_t>(Anzahl), Quelle->Puffer.size() - Ab);
     Quelle->Ueberspringen += static_cast<std::size_t>(Anzahl) - Hier;
-}
-
-void BeendeStuecke(j_decompress_ptr) {}
-
-void LiesStuecke(TDekodierung* D)
-{
-    D->Info.client_data = D->Stuecke;
-    D->Stueckleser.init_source = BeginneStuecke;
-    D->Stueckleser.fill_input_buffer = FuelleStuecke;
-    D->Stueckleser.skip_input_data = UeberspringeStuecke;
-    D->Stueckleser.resync_to_restart = jpeg_resync_to_restart;
-    D->Stueckleser.term_source = BeendeStuecke;
-    D->Info.src = &D->Stueckleser;
+    Zeige(*Info->src, *Quelle, Ab + Hier);
+    Quelle->Neustart = Ab + Hier;
 }
 
 // Files with an Adobe marker keep CMYK inverted, all others as ink.
@@ -379,16 +455,10 @@ TStand Schreite(TDekodierung* D)
         D->Fortschritt.progress_monitor = BegrenzeArbeit;
         D->GezaehlteZeile = -1;
         D->Info.progress = &D->Fortschritt;
-        if (D->Stuecke) {
-            LiesStuecke(D);
-        } else if (D->AusSpeicher) {
-            // A built-in picture never comes near the limit of the length type.
-            const auto Laenge = static_cast<unsigned long>(
-                std::min<std::size_t>(D->Laenge, std::numeric_limits<unsigned long>::max()));
-            jpeg_mem_src(&D->Info, D->Daten, Laenge);
-        } else {
-            jpeg_stdio_src(&D->Info, D->Datei);
-        }
+        if (D->Stuecke)
+            LiesAus(D, D->Stuecke, FuelleAusStuecken, UeberspringeInStuecken);
+        else
+            LiesAus(D, &D->Datei, FuelleAusDatei, UeberspringeInDatei);
         D->Stufe = TStufe::Kopf;
     }
 
@@ -518,17 +588,17 @@ TPixelbild LiesJpegDatei(const std::string& Dateiname)
 TPixelbild DekodiereJpeg(std::FILE* Datei)
 {
     TDekodierung D{};
-    D.Datei = Datei;
+    D.Datei.Datei = Datei;
     return Dekodiere(D);
 }
 
+// Memory is one piece, the last.
 TPixelbild DekodiereJpeg(const std::uint8_t* Daten, std::size_t Laenge)
 {
-    TDekodierung D{};
-    D.AusSpeicher = true;
-    D.Daten = Daten;
-    D.Laenge = Laenge;
-    return Dekodiere(D);
+    TJpegStueckweise Dekoder;
+    if (Dekoder.Nimm(Daten, Laenge, true) != TStand::Fertig)
+        throw TBildFehler(Dekoder.Meldung());
+    return Dekoder.Bild();
 }
 
 struct TJpegStueckweise::TZustand {
@@ -561,18 +631,16 @@ TJpegStueckweise::TStand TJpegStueckweise::Nimm(const std::uint8_t* Stueck, std:
     // rest comes behind what it has not taken yet.
     TDekodierung& D = Zustand->D;
     TStueckquelle& Quelle = Zustand->Quelle;
-    if (D.Stufe != TStufe::Anfang) {
-        const std::size_t Genommen = Quelle.Puffer.size() - D.Stueckleser.bytes_in_buffer;
-        Quelle.Puffer.erase(Quelle.Puffer.begin(), Quelle.Puffer.begin() + std::ptrdiff_t(Genommen));
-    }
+    if (D.Stufe != TStufe::Anfang)
+        Quelle.Puffer.erase(Quelle.Puffer.begin(), Quelle.Puffer.begin() + std::ptrdiff_t(Neustart(D.Quelle, Quelle)));
     const std::size_t Weg = std::min(Quelle.Ueberspringen, Laenge);
     Quelle.Ueberspringen -= Weg;
     if (Laenge > Weg)
         Quelle.Puffer.insert(Quelle.Puffer.end(), Stueck + Weg, Stueck + Laenge);
     Quelle.Angefangen = Quelle.Angefangen || Laenge > 0;
     Quelle.Ende = Letztes;
-    D.Stueckleser.next_input_byte = Quelle.Puffer.data();
-    D.Stueckleser.bytes_in_buffer = Quelle.Puffer.size();
+    Zeige(D.Quelle, Quelle, 0);
+    Quelle.Neustart = 0;
 
     Zustand->Stand = Schreite(&D);
     if (Zustand->Stand == TStand::Fertig)
