@@ -7,9 +7,11 @@
 #
 # (fuzz/korpus/bild and fuzz/korpus/klassenlink when not given.) Builds the
 # two replay programs with clang's source-based coverage into
-# build-abdeckung/, runs each over its corpus, and prints llvm-cov's
-# report for each target over those files, then every line that was not
-# reached, with its neighbours, into build-abdeckung/<target>.txt.
+# build-abdeckung/, the picture target's with the JPEG library built the
+# same way from Debian's source (scripts/jpeg-quelle.sh), runs each over
+# its corpus, and prints llvm-cov's report for each target over those
+# files, the library's decoding files in one line, and every line of the
+# game's files that was not reached into build-abdeckung/<target>.txt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -20,8 +22,19 @@ BildKorpus=$(realpath "${1:-fuzz/korpus/bild}")
 LinkKorpus=$(realpath "${2:-fuzz/korpus/klassenlink}")
 
 Abdeckung="-fprofile-instr-generate -fcoverage-mapping"
+Jpeg=$PWD/$Bau/jpeg
+if [ ! -f "$Jpeg/fertig" ]; then
+  scripts/jpeg-quelle.sh "$PWD/build-fuzz/jpeg"
+  cmake -S build-fuzz/jpeg/quelle -B "$Jpeg/bau" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
+    -DENABLE_SHARED=OFF -DWITH_SIMD=0 -DWITH_TURBOJPEG=0 -DCMAKE_C_FLAGS="$Abdeckung" >/dev/null
+  nice -n 10 cmake --build "$Jpeg/bau" --target jpeg-static --parallel "$(nproc)" >/dev/null
+  mkdir -p "$Jpeg/include"
+  cp build-fuzz/jpeg/quelle/{jpeglib.h,jmorecfg.h,jerror.h} "$Jpeg/bau/jconfig.h" "$Jpeg/include/"
+  touch "$Jpeg/fertig"
+fi
 cmake -S . -B "$Bau" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_CXX_FLAGS="$Abdeckung" -DCMAKE_EXE_LINKER_FLAGS="$Abdeckung" \
+  -DJPEG_INCLUDE_DIR="$Jpeg/include" -DJPEG_LIBRARY="$Jpeg/bau/libjpeg.a" -DJPEG_LIBRARY_RELEASE="$Jpeg/bau/libjpeg.a" \
   -DKALUMBO_FENSTER=OFF -DBUILD_TESTING=OFF -DKALUMBO_BENCHMARKS=OFF >/dev/null
 nice -n 10 cmake --build "$Bau" --target bild_fuzz_wiedergabe klassenlink_fuzz_wiedergabe --parallel "$(nproc)" >/dev/null
 
@@ -41,4 +54,7 @@ bericht() { # target corpus source files...
 }
 
 bericht bild "$BildKorpus" bild/JpegDekoder.cpp bild/JpegDekoder.h
+echo "JPEG-Bibliothek, ihre Dateien fürs Dekodieren:"
+llvm-cov report "$Bau/fuzz/bild_fuzz_wiedergabe" -instr-profile="$Bau/bild.profdata" build-fuzz/jpeg/quelle/jd*.c |
+  tail -n 1
 bericht klassenlink "$LinkKorpus" game/Startwahl.cpp game/Startwahl.h
