@@ -23,8 +23,8 @@ namespace {
 
 // The most the coefficients of a picture in many scans may take. Only
 // those of the visible rows are kept (see TGekapptesFeld below): a photo
-// of 8000 x 8000 pixels with 4:2:0 chroma needs about 13 MB; such a photo
-// about 18,500 pixels wide reaches the limit. In the browser the decoder's
+// of 8000 x 8000 pixels with 4:2:0 chroma needs about 12 MB; such a photo
+// about 19,700 pixels wide reaches the limit. In the browser the decoder's
 // memory then stays below 50 MiB. A made-up header promising
 // 65,000 x 65,000 pixels is refused with the library's own code for a
 // picture too large for its memory. Pictures in one scan need only a few
@@ -35,8 +35,9 @@ constexpr long Speichergrenze = 28L * 1024 * 1024;
 // 8 x 8 coefficients decoded. A block in Huffman coding takes its data
 // from the file, and one without data costs next to nothing; a block in
 // arithmetic coding may cost as much as all its 64 coefficients decoded
-// one by one out of no data at all, and counts as 64. Each scan begun
-// counts as much as a row of blocks besides. A picture in one scan
+// one by one out of no data at all, and counts as 64. Starting a scan
+// counts as 128 blocks, so that many empty scans over a tiny picture are
+// bounded too. A picture in one scan
 // decodes only the rows it shows; one in many scans is read whole before
 // the first row is shown, each scan only as far as the kept rows (see
 // TGekapptesFeld below). A real photo needs far less than the limit: one
@@ -44,8 +45,8 @@ constexpr long Speichergrenze = 28L * 1024 * 1024;
 // widest picture in one scan under two million. A made-up file of a few
 // hundred bytes, though, may repeat scans that carry no data, or claim a
 // picture of 65,000 pixels across in arithmetic coding: the limit keeps
-// the worst of them within a few tenths of a second here, and within
-// about twice that in the browser. It is the same in both editions, so
+// the worst of them within about a fifth of a second here, and within
+// about three times that in the browser. It is the same in both editions, so
 // both refuse the same pictures.
 constexpr double Arbeitsgrenze = 10e6;
 constexpr double ArithmetischerBlock = 64;
@@ -92,8 +93,8 @@ using TStand = TJpegStueckweise::TStand;
 // A picture in many scans keeps the coefficients of every block until its
 // last scan is in, in one array for each component: for a photo of
 // 8000 x 8000 pixels about 192 MB, though only the blocks of the visible
-// rows, and of the few rows below them that smoothing and upsampling look
-// at, ever reach the screen. The game's own arrays keep just those rows;
+// rows, and of the row below them that upsampling looks at, ever reach
+// the screen. The game's own arrays keep just those rows;
 // any row further down is a row of scratch, zeroed at each access, written
 // and forgotten: what is decoded there is never shown, and the rows above
 // it are decoded before it in every scan. (Of a scan's rows below the kept
@@ -179,12 +180,12 @@ void SetzeZurueck(j_common_ptr Info)
 }
 
 // The iMCU rows (the library's unit of rows, the same number for every
-// component) the visible rows need, with three below them that smoothing
-// and upsampling look at.
+// component) the visible rows need, with the one below them that
+// upsampling looks at.
 JDIMENSION BehalteneStreifen(const jpeg_decompress_struct& Info)
 {
     const JDIMENSION Streifenhoehe = JDIMENSION(Info.max_v_samp_factor) * DCTSIZE;
-    const JDIMENSION Gebraucht = (SichtbareGroesse + Streifenhoehe - 1) / Streifenhoehe + 3;
+    const JDIMENSION Gebraucht = (SichtbareGroesse + Streifenhoehe - 1) / Streifenhoehe + 1;
     return std::min(Info.total_iMCU_rows, Gebraucht);
 }
 
@@ -470,6 +471,11 @@ TStand Schreite(TDekodierung* D)
         // into RGB is refused by it with its own code.
         const bool Cmyk = D->Info.jpeg_color_space == JCS_CMYK || D->Info.jpeg_color_space == JCS_YCCK;
         D->Info.out_color_space = Cmyk ? JCS_CMYK : JCS_RGB;
+        // The library may smooth the blocks of a picture in many scans whose
+        // last scans are missing, but how it does depends on where it had to
+        // wait for data: a file cut short would look different from a file
+        // and in the browser. Such blocks are shown as they are.
+        D->Info.do_block_smoothing = FALSE;
         D->Stufe = TStufe::Start;
     }
 
