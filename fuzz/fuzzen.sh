@@ -4,6 +4,7 @@
 # class link, one after the other:
 #
 #   fuzz/fuzzen.sh [seconds [target [libFuzzer options...]]]
+#   fuzz/fuzzen.sh bauen [target]     only builds the fuzzers
 #
 # 300 seconds for each target when not given; the target is bild,
 # klassenlink or alle (the default). For example
@@ -89,6 +90,7 @@ cmake -S . -B "$Bau" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 for Ziel in $Ziele; do
   nice -n 10 cmake --build "$Bau" --target "${Ziel}_fuzzer" --parallel "$(nproc)"
 done
+[ "$Sekunden" = bauen ] && exit 0
 
 Ergebnis=0
 for Ziel in $Ziele; do
