@@ -10,7 +10,6 @@
 // null while it needs the next piece, else the top-left 400 x 400 pixels
 // as the desktop game decodes them, { bild } as an ImageBitmap, or
 // { meldung } with the decoder's message when it cannot read the picture.
-// The decoding is the module's to free then.
 async function NimmStueck(modul, dekodierung, stueck, letztes) {
   // Making room may grow the memory, which replaces HEAPU8.
   const platz = modul._kalumbo_dekodierung_platz(dekodierung, stueck.length);
