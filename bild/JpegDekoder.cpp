@@ -45,8 +45,8 @@ constexpr long Speichergrenze = 28L * 1024 * 1024;
 // widest picture in one scan under two million. A made-up file of a few
 // hundred bytes, though, may repeat scans that carry no data, or claim a
 // picture of 65,000 pixels across in arithmetic coding: the limit keeps
-// the worst of them within about a fifth of a second here, and within
-// about three times that in the browser. It is the same in both editions, so
+// the worst of them within about a fifth of a second on the desktop here,
+// and within about twice that in the browser. It is the same in both editions, so
 // both refuse the same pictures.
 constexpr double Arbeitsgrenze = 10e6;
 constexpr double ArithmetischerBlock = 64;
