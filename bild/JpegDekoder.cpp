@@ -8,7 +8,7 @@
 #include <csetjmp>
 #include <cstddef>
 #include <cstring>
-#include <limits>
+#include <iterator>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -23,22 +23,34 @@ namespace {
 
 // The most the coefficients of a picture in many scans may take. Only
 // those of the visible rows are kept (see TGekapptesFeld below): a photo
-// of 8000 x 8000 pixels with 4:2:0 chroma needs about 13 MB; such a photo
-// about 18,500 pixels wide reaches the limit. In the browser the decoder's
+// of 8000 x 8000 pixels with 4:2:0 chroma needs about 12 MB; such a photo
+// about 19,700 pixels wide reaches the limit. In the browser the decoder's
 // memory then stays below 50 MiB. A made-up header promising
 // 65,000 x 65,000 pixels is refused with the library's own code for a
 // picture too large for its memory. Pictures in one scan need only a few
 // rows at a time and never come near this.
 constexpr long Speichergrenze = 28L * 1024 * 1024;
 
-// The most work the library may do for one picture, counted in pixels
-// times scans. Every scan of a progressive picture passes over the whole
-// picture, even one that adds nothing, so a made-up file of a few
-// kilobytes repeating an empty scan a thousand times over a huge picture
-// would keep the game busy for many seconds. Real pictures use about ten
-// scans; this lets an 8000 x 8000 photo have thirty. A picture in one scan
-// needs no limit: only its visible rows are ever decoded.
-constexpr double Arbeitsgrenze = 2e9;
+// The most work the library may do for one picture, counted in blocks of
+// 8 x 8 coefficients decoded. A block in Huffman coding takes its data
+// from the file, and one without data costs next to nothing; a block in
+// arithmetic coding may cost as much as all its 64 coefficients decoded
+// one by one out of no data at all, and counts as 64. Starting a scan
+// counts as 128 blocks, so that many empty scans over a tiny picture are
+// bounded too. A picture in one scan
+// decodes only the rows it shows; one in many scans is read whole before
+// the first row is shown, each scan only as far as the kept rows (see
+// TGekapptesFeld below). A real photo needs far less than the limit: one
+// of 8000 x 8000 pixels in ten scans about half a million blocks, the
+// widest picture in one scan under two million. A made-up file of a few
+// hundred bytes, though, may repeat scans that carry no data, or claim a
+// picture of 65,000 pixels across in arithmetic coding: the limit keeps
+// the worst of them within about a fifth of a second on the desktop here,
+// and within about twice that in the browser. It is the same in both editions, so
+// both refuse the same pictures.
+constexpr double Arbeitsgrenze = 10e6;
+constexpr double ArithmetischerBlock = 64;
+constexpr double Abtastungsbeginn = 128;
 
 // Our error manager: the library's record comes first, so the library
 // can treat a pointer to it as its own.
@@ -47,10 +59,29 @@ struct TFehlerverwalter {
     std::jmp_buf Ruecksprung;
 };
 
+// The library decodes data in Huffman coding in one of two ways, as its
+// source holds 512 bytes or more beyond the block at hand or not, and the
+// two ways differ for damaged data. The game's sources show it fewer bytes
+// at a time, so a file decodes alike however it arrives: from a file, from
+// memory or in pieces of any size.
+constexpr std::size_t Happen = 256;
+
+// A file read from where it stands. The library finds it through its
+// client_data.
+struct TDateiquelle {
+    std::FILE* Datei;
+    bool Angefangen; // a byte has come
+    JOCTET Gelesen[Happen];
+};
+
 // A file that arrives in pieces: what the library has not yet taken of
-// the pieces so far. The library finds it through its client_data.
+// the pieces so far, of which it is shown Happen bytes at a time. The
+// library finds it through its client_data.
 struct TStueckquelle {
     std::vector<std::uint8_t> Puffer;
+    std::size_t Fenster = 0;       // where what the library was shown last begins
+    std::size_t Gezeigt = 0;       // and where it ends
+    std::size_t Neustart = 0;      // where the library goes on after waiting
     std::size_t Ueberspringen = 0; // bytes the library skipped beyond the pieces so far
     bool Angefangen = false;       // a byte has come
     bool Ende = false;             // the last piece is in
@@ -62,12 +93,14 @@ using TStand = TJpegStueckweise::TStand;
 // A picture in many scans keeps the coefficients of every block until its
 // last scan is in, in one array for each component: for a photo of
 // 8000 x 8000 pixels about 192 MB, though only the blocks of the visible
-// rows, and of the few rows below them that smoothing and upsampling look
-// at, ever reach the screen. The game's own arrays keep just those rows;
+// rows, and of the row below them that upsampling looks at, ever reach
+// the screen. The game's own arrays keep just those rows;
 // any row further down is a row of scratch, zeroed at each access, written
 // and forgotten: what is decoded there is never shown, and the rows above
-// it are decoded before it in every scan. The library reaches its arrays
-// through its memory manager's methods only; the game's take their place.
+// it are decoded before it in every scan. (Of a scan's rows below the kept
+// ones only the last is decoded at all, see BegrenzeArbeit.) The library
+// reaches its arrays through its memory manager's methods only; the
+// game's take their place.
 struct TGekapptesFeld {
     JDIMENSION Breite;   // blocks in a row
     JDIMENSION Zeilen;   // rows of the whole component
@@ -86,13 +119,10 @@ struct TDekodierung {
     TFehlerverwalter Fehler;
     jpeg_progress_mgr Fortschritt;
 
-    // Where the bytes come from: a file, memory, or pieces.
-    std::FILE* Datei;
-    bool AusSpeicher;
-    const std::uint8_t* Daten;
-    std::size_t Laenge;
+    // Where the bytes come from: a file, or pieces.
+    TDateiquelle Datei;
     TStueckquelle* Stuecke;
-    jpeg_source_mgr Stueckleser;
+    jpeg_source_mgr Quelle;
 
     TStufe Stufe;
     JDIMENSION Breite; // of the visible region
@@ -104,6 +134,11 @@ struct TDekodierung {
     // own way to make its arrays, for any others it has.
     TGekapptesFeld* Felder;
     void (*BibliothekRealisiert)(j_common_ptr);
+
+    // The work done so far while the scans are read, in blocks, and the
+    // library's count of rows begun at the last look at it.
+    double Arbeit;
+    long GezaehlteZeile;
 };
 
 // The library hands its methods a pointer to Info, the first member.
@@ -144,30 +179,66 @@ void SetzeZurueck(j_common_ptr Info)
     Info->err->msg_code = 0;
 }
 
-// Called by the library as it works through the rows of each scan.
-void BegrenzeArbeit(j_common_ptr Allgemein)
+// The iMCU rows (the library's unit of rows, the same number for every
+// component) the visible rows need, with the one below them that
+// upsampling looks at.
+JDIMENSION BehalteneStreifen(const jpeg_decompress_struct& Info)
 {
-    const auto* Info = reinterpret_cast<j_decompress_ptr>(Allgemein);
-    if (!Info->progressive_mode)
-        return;
-    const double Arbeit = double(Info->input_scan_number) * Info->image_width * Info->image_height;
-    if (Arbeit > Arbeitsgrenze) {
-        Allgemein->err->msg_code = JERR_BAD_PROGRESSION;
-        Allgemein->err->error_exit(Allgemein);
-    }
+    const JDIMENSION Streifenhoehe = JDIMENSION(Info.max_v_samp_factor) * DCTSIZE;
+    const JDIMENSION Gebraucht = (SichtbareGroesse + Streifenhoehe - 1) / Streifenhoehe + 1;
+    return std::min(Info.total_iMCU_rows, Gebraucht);
 }
 
-// The rows of a component's array the visible rows need, with three rows
-// of iMCUs (the library's unit of rows) below them. An array has the same
-// number of iMCU rows for every component.
+// The rows of a component's array that are kept: those of the kept iMCU rows.
 JDIMENSION SichtbareZeilen(const jpeg_decompress_struct& Info, JDIMENSION Zeilen)
 {
     const JDIMENSION Streifen = Info.total_iMCU_rows;
     if (Streifen == 0 || Zeilen % Streifen != 0)
         return Zeilen;
+    return BehalteneStreifen(Info) * (Zeilen / Streifen);
+}
+
+// The work of one iMCU row of the scan being read.
+double ArbeitJeStreifen(const jpeg_decompress_struct& Info)
+{
+    const double Zeilen = Info.comps_in_scan == 1 ? Info.cur_comp_info[0]->v_samp_factor : 1;
+    return double(Info.MCUs_per_row) * Info.blocks_in_MCU * Zeilen * (Info.arith_code ? ArithmetischerBlock : 1);
+}
+
+void Arbeite(TDekodierung* D, double Arbeit)
+{
+    D->Arbeit += Arbeit;
+    if (D->Arbeit > Arbeitsgrenze)
+        ERREXIT(&D->Info, JERR_BAD_PROGRESSION);
+}
+
+// Called by the library before each step while it reads the scans of a
+// picture in many scans, the only thing it does while it starts, and as
+// it hands over the rows: after each iMCU row of a scan it counts one row
+// more (a step that waited for the next piece is taken again without
+// being counted). What lies below the kept rows is never shown, so the
+// rest of a scan is passed over from there: the library takes its last
+// row next, into the rows of scratch, and then looks for the next marker.
+void BegrenzeArbeit(j_common_ptr Allgemein)
+{
+    TDekodierung* D = DekodierungVon(Allgemein);
+    jpeg_decompress_struct& Info = D->Info;
+    if (D->Stufe != TStufe::Start || Info.progress->pass_counter == D->GezaehlteZeile)
+        return;
+    D->GezaehlteZeile = Info.progress->pass_counter;
+    if (Info.input_iMCU_row >= BehalteneStreifen(Info) && Info.input_iMCU_row + 1 < Info.total_iMCU_rows)
+        Info.input_iMCU_row = Info.total_iMCU_rows - 1;
+    Arbeite(D, ArbeitJeStreifen(Info) + (Info.input_iMCU_row == 0 ? Abtastungsbeginn : 0));
+}
+
+// A picture in one scan decodes the iMCU rows that hold the visible rows
+// and the one below them, which upsampling looks at.
+void ZaehleEinenDurchgang(TDekodierung* D)
+{
+    const jpeg_decompress_struct& Info = D->Info;
     const JDIMENSION Streifenhoehe = JDIMENSION(Info.max_v_samp_factor) * DCTSIZE;
-    const JDIMENSION Gebraucht = (SichtbareGroesse + Streifenhoehe - 1) / Streifenhoehe + 3;
-    return std::min(Streifen, Gebraucht) * (Zeilen / Streifen);
+    const JDIMENSION Streifen = std::min(Info.total_iMCU_rows, (D->Hoehe + Streifenhoehe - 1) / Streifenhoehe + 1);
+    Arbeite(D, double(Streifen) * ArbeitJeStreifen(Info));
 }
 
 jvirt_barray_ptr FordereFeld(j_common_ptr Info, int Pool, boolean, JDIMENSION Breite, JDIMENSION Zeilen,
@@ -237,50 +308,110 @@ void KappeFelder(TDekodierung* D)
     D->Info.mem->access_virt_barray = GreifeZu;
 }
 
-// The source over pieces. When the pieces so far are used up, the library
-// waits for the next one and later goes on from where it stopped; after
-// the last one the file ends as it does for the library's own sources:
-// an empty file is refused, a short one gets an end-of-image marker.
-void BeginneStuecke(j_decompress_ptr) {}
+// At the file's end the game's sources do as the library's own: an empty
+// file is refused, a short one gets an end-of-image marker.
+constexpr JOCTET Bildende[] = {0xFF, JPEG_EOI};
 
-boolean FuelleStuecke(j_decompress_ptr Info)
+void MeldeDateiende(j_decompress_ptr Info, bool Angefangen)
 {
-    const auto* Quelle = static_cast<const TStueckquelle*>(Info->client_data);
-    if (!Quelle->Ende)
-        return FALSE;
-    if (!Quelle->Angefangen)
+    if (!Angefangen)
         ERREXIT(Info, JERR_INPUT_EMPTY);
     WARNMS(Info, JWRN_JPEG_EOF);
-    static const JOCTET Bildende[] = {0xFF, JPEG_EOI};
-    Info->src->next_input_byte = Bildende;
-    Info->src->bytes_in_buffer = sizeof Bildende;
+}
+
+void Beginne(j_decompress_ptr) {}
+void Beende(j_decompress_ptr) {}
+
+void LiesAus(TDekodierung* D, void* Quelle, boolean (*Fuelle)(j_decompress_ptr),
+             void (*Ueberspringe)(j_decompress_ptr, long))
+{
+    D->Info.client_data = Quelle;
+    D->Quelle.init_source = Beginne;
+    D->Quelle.fill_input_buffer = Fuelle;
+    D->Quelle.skip_input_data = Ueberspringe;
+    D->Quelle.resync_to_restart = jpeg_resync_to_restart;
+    D->Quelle.term_source = Beende;
+    D->Info.src = &D->Quelle;
+}
+
+boolean FuelleAusDatei(j_decompress_ptr Info)
+{
+    auto* Quelle = static_cast<TDateiquelle*>(Info->client_data);
+    const std::size_t Anzahl = std::fread(Quelle->Gelesen, 1, sizeof Quelle->Gelesen, Quelle->Datei);
+    if (Anzahl == 0) {
+        MeldeDateiende(Info, Quelle->Angefangen);
+        Info->src->next_input_byte = Bildende;
+        Info->src->bytes_in_buffer = sizeof Bildende;
+        return TRUE;
+    }
+    Quelle->Angefangen = true;
+    Info->src->next_input_byte = Quelle->Gelesen;
+    Info->src->bytes_in_buffer = Anzahl;
     return TRUE;
 }
 
-// The library cannot wait while it skips: what lies beyond the pieces so
-// far is left out of the next ones.
-void UeberspringeStuecke(j_decompress_ptr Info, long Anzahl)
+// Reads over what is skipped, as the library's own source for files does.
+void UeberspringeInDatei(j_decompress_ptr Info, long Anzahl)
+{
+    if (Anzahl <= 0)
+        return;
+    auto Rest = static_cast<std::size_t>(Anzahl);
+    while (Rest > Info->src->bytes_in_buffer) {
+        Rest -= Info->src->bytes_in_buffer;
+        FuelleAusDatei(Info);
+    }
+    Info->src->next_input_byte += Rest;
+    Info->src->bytes_in_buffer -= Rest;
+}
+
+// Shows the library the pieces from Ab on, Happen bytes of them.
+void Zeige(jpeg_source_mgr& Leser, TStueckquelle& Quelle, std::size_t Ab)
+{
+    const std::size_t Anzahl = std::min(Happen, Quelle.Puffer.size() - Ab);
+    Leser.next_input_byte = Quelle.Puffer.data() + Ab;
+    Leser.bytes_in_buffer = Anzahl;
+    Quelle.Fenster = Ab;
+    Quelle.Gezeigt = Ab + Anzahl;
+}
+
+// Where the library goes on after waiting: where it stands, unless it has
+// not moved on in what it was shown last; then it still stands where it
+// stood before that (the library's manual, "Multiple-buffer management").
+std::size_t Neustart(const jpeg_source_mgr& Leser, const TStueckquelle& Quelle)
+{
+    const auto Hier = std::size_t(Leser.next_input_byte - Quelle.Puffer.data());
+    return Hier != Quelle.Fenster ? Hier : Quelle.Neustart;
+}
+
+// When the pieces so far are used up, the library waits for the next one;
+// after the last one the file ends.
+boolean FuelleAusStuecken(j_decompress_ptr Info)
+{
+    auto* Quelle = static_cast<TStueckquelle*>(Info->client_data);
+    Quelle->Neustart = Neustart(*Info->src, *Quelle);
+    if (Quelle->Gezeigt == Quelle->Puffer.size()) {
+        if (!Quelle->Ende)
+            return FALSE;
+        MeldeDateiende(Info, Quelle->Angefangen);
+        Quelle->Puffer.insert(Quelle->Puffer.end(), std::begin(Bildende), std::end(Bildende));
+    }
+    Zeige(*Info->src, *Quelle, Quelle->Gezeigt);
+    return TRUE;
+}
+
+// The library cannot wait while it skips, and never goes back over what
+// it skipped: what lies beyond the pieces so far is left out of the next
+// ones.
+void UeberspringeInStuecken(j_decompress_ptr Info, long Anzahl)
 {
     if (Anzahl <= 0)
         return;
     auto* Quelle = static_cast<TStueckquelle*>(Info->client_data);
-    const std::size_t Hier = std::min(static_cast<std::size_t>(Anzahl), Info->src->bytes_in_buffer);
-    Info->src->next_input_byte += Hier;
-    Info->src->bytes_in_buffer -= Hier;
+    const auto Ab = std::size_t(Info->src->next_input_byte - Quelle->Puffer.data());
+    const std::size_t Hier = std::min(static_cast<std::size_t>(Anzahl), Quelle->Puffer.size() - Ab);
     Quelle->Ueberspringen += static_cast<std::size_t>(Anzahl) - Hier;
-}
-
-void BeendeStuecke(j_decompress_ptr) {}
-
-void LiesStuecke(TDekodierung* D)
-{
-    D->Info.client_data = D->Stuecke;
-    D->Stueckleser.init_source = BeginneStuecke;
-    D->Stueckleser.fill_input_buffer = FuelleStuecke;
-    D->Stueckleser.skip_input_data = UeberspringeStuecke;
-    D->Stueckleser.resync_to_restart = jpeg_resync_to_restart;
-    D->Stueckleser.term_source = BeendeStuecke;
-    D->Info.src = &D->Stueckleser;
+    Zeige(*Info->src, *Quelle, Ab + Hier);
+    Quelle->Neustart = Ab + Hier;
 }
 
 // Files with an Adobe marker keep CMYK inverted, all others as ink.
@@ -323,17 +454,12 @@ TStand Schreite(TDekodierung* D)
         D->Info.mem->max_memory_to_use = Speichergrenze;
         KappeFelder(D);
         D->Fortschritt.progress_monitor = BegrenzeArbeit;
+        D->GezaehlteZeile = -1;
         D->Info.progress = &D->Fortschritt;
-        if (D->Stuecke) {
-            LiesStuecke(D);
-        } else if (D->AusSpeicher) {
-            // A built-in picture never comes near the limit of the length type.
-            const auto Laenge = static_cast<unsigned long>(
-                std::min<std::size_t>(D->Laenge, std::numeric_limits<unsigned long>::max()));
-            jpeg_mem_src(&D->Info, D->Daten, Laenge);
-        } else {
-            jpeg_stdio_src(&D->Info, D->Datei);
-        }
+        if (D->Stuecke)
+            LiesAus(D, D->Stuecke, FuelleAusStuecken, UeberspringeInStuecken);
+        else
+            LiesAus(D, &D->Datei, FuelleAusDatei, UeberspringeInDatei);
         D->Stufe = TStufe::Kopf;
     }
 
@@ -345,6 +471,11 @@ TStand Schreite(TDekodierung* D)
         // into RGB is refused by it with its own code.
         const bool Cmyk = D->Info.jpeg_color_space == JCS_CMYK || D->Info.jpeg_color_space == JCS_YCCK;
         D->Info.out_color_space = Cmyk ? JCS_CMYK : JCS_RGB;
+        // The library may smooth the blocks of a picture in many scans whose
+        // last scans are missing, but how it does depends on where it had to
+        // wait for data: a file cut short would look different from a file
+        // and in the browser. Such blocks are shown as they are.
+        D->Info.do_block_smoothing = FALSE;
         D->Stufe = TStufe::Start;
     }
 
@@ -359,6 +490,8 @@ TStand Schreite(TDekodierung* D)
         const JDIMENSION Sichtbar = SichtbareGroesse;
         D->Breite = std::min(D->Info.output_width, Sichtbar);
         D->Hoehe = std::min(D->Info.output_height, Sichtbar);
+        if (D->Felder == nullptr)
+            ZaehleEinenDurchgang(D);
         if (D->Info.output_width > D->Breite) {
             // The library may widen the columns to its block boundary.
             JDIMENSION Links = 0;
@@ -461,17 +594,17 @@ TPixelbild LiesJpegDatei(const std::string& Dateiname)
 TPixelbild DekodiereJpeg(std::FILE* Datei)
 {
     TDekodierung D{};
-    D.Datei = Datei;
+    D.Datei.Datei = Datei;
     return Dekodiere(D);
 }
 
+// Memory is one piece, the last.
 TPixelbild DekodiereJpeg(const std::uint8_t* Daten, std::size_t Laenge)
 {
-    TDekodierung D{};
-    D.AusSpeicher = true;
-    D.Daten = Daten;
-    D.Laenge = Laenge;
-    return Dekodiere(D);
+    TJpegStueckweise Dekoder;
+    if (Dekoder.Nimm(Daten, Laenge, true) != TStand::Fertig)
+        throw TBildFehler(Dekoder.Meldung());
+    return Dekoder.Bild();
 }
 
 struct TJpegStueckweise::TZustand {
@@ -504,18 +637,16 @@ TJpegStueckweise::TStand TJpegStueckweise::Nimm(const std::uint8_t* Stueck, std:
     // rest comes behind what it has not taken yet.
     TDekodierung& D = Zustand->D;
     TStueckquelle& Quelle = Zustand->Quelle;
-    if (D.Stufe != TStufe::Anfang) {
-        const std::size_t Genommen = Quelle.Puffer.size() - D.Stueckleser.bytes_in_buffer;
-        Quelle.Puffer.erase(Quelle.Puffer.begin(), Quelle.Puffer.begin() + std::ptrdiff_t(Genommen));
-    }
+    if (D.Stufe != TStufe::Anfang)
+        Quelle.Puffer.erase(Quelle.Puffer.begin(), Quelle.Puffer.begin() + std::ptrdiff_t(Neustart(D.Quelle, Quelle)));
     const std::size_t Weg = std::min(Quelle.Ueberspringen, Laenge);
     Quelle.Ueberspringen -= Weg;
     if (Laenge > Weg)
         Quelle.Puffer.insert(Quelle.Puffer.end(), Stueck + Weg, Stueck + Laenge);
     Quelle.Angefangen = Quelle.Angefangen || Laenge > 0;
     Quelle.Ende = Letztes;
-    D.Stueckleser.next_input_byte = Quelle.Puffer.data();
-    D.Stueckleser.bytes_in_buffer = Quelle.Puffer.size();
+    Zeige(D.Quelle, Quelle, 0);
+    Quelle.Neustart = 0;
 
     Zustand->Stand = Schreite(&D);
     if (Zustand->Stand == TStand::Fertig)

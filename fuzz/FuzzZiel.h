@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// One input for the picture loader, as bytes of a picture file. Returns 0;
-// a broken promise of the loader ends the process with a message.
+// One input for a fuzz target: BildZiel.cpp for the picture decoder,
+// KlassenlinkZiel.cpp for the class link. Returns 0; a broken promise
+// ends the process with a message.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Laenge);

@@ -10,7 +10,7 @@
 
 // Runs kept inputs through the same check the fuzzer uses: every file named
 // on the command line, and every file of a named directory. Ends with 1
-// when there was nothing to run; a broken promise of the loader aborts.
+// when there was nothing to run; a broken promise aborts.
 
 namespace {
 

@@ -194,6 +194,23 @@ TEST(JpegFeindlich, EndloseAbtastungenUeberEinemRiesenbildEnden)
     EXPECT_EQ(MeldungAusDatei(Jpeg), JpegMeldung(JERR_BAD_PROGRESSION));
 }
 
+TEST(JpegFeindlich, ArithmetischeBloeckeAusNichtsEnden)
+{
+    // Every block the files do not hold comes out of the decoder's model,
+    // as costly as a full one: 65,000 pixels across in one scan, and
+    // 65,000 rows in scans that are each read as far as the kept rows.
+    for (const std::vector<std::uint8_t>& Jpeg :
+         {ArithmetischOhneDaten(65000, 400, false), ArithmetischOhneDaten(4000, 65000, true, 3)}) {
+        EXPECT_EQ(MeldungAusSpeicher(Jpeg), JpegMeldung(JERR_BAD_PROGRESSION));
+        EXPECT_EQ(MeldungAusDatei(Jpeg), JpegMeldung(JERR_BAD_PROGRESSION));
+    }
+    // A picture the size of a photo is shown.
+    const std::vector<std::uint8_t> Foto = ArithmetischOhneDaten(2000, 2000, true);
+    const TPixelbild Bild = DekodiereJpeg(Foto.data(), Foto.size());
+    EXPECT_EQ(Bild.Breite, 400);
+    EXPECT_EQ(Bild.Hoehe, 400);
+}
+
 TEST(JpegFeindlich, VieleAbtastungenEinesKleinenBildesSindErlaubt)
 {
     const std::vector<std::uint8_t> Jpeg = MitWiederholterAbtastung(400, 100);

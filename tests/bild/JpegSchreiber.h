@@ -40,6 +40,13 @@ struct TQuellbild {
 // Encodes the picture with the library's encoder into a JPEG in memory.
 std::vector<std::uint8_t> SchreibeJpeg(const TJpegArt& Art, const TQuellbild& Bild);
 
+// A picture in arithmetic coding, three components of 16 x 16 pixels each
+// with all its coefficients but the first 1, that claims Breite x Hoehe
+// pixels: every block the file does not hold the decoder makes out of its
+// model alone, each as costly as one full of data. In one scan, or
+// progressive with its scans of detail repeated Wiederholungen times.
+std::vector<std::uint8_t> ArithmetischOhneDaten(int Breite, int Hoehe, bool Progressiv, int Wiederholungen = 1);
+
 // Byte offset of the frame header (the SOFn marker) in an encoded picture.
 std::size_t FindeBildkopf(const std::vector<std::uint8_t>& Jpeg);
 

@@ -10,7 +10,8 @@
 #include <vector>
 
 // A picture handed over in pieces, as the browser reads a file, ends as the
-// same picture held in memory ends, whatever the size of the pieces.
+// same picture read from a file and held in memory ends, whatever the size
+// of the pieces.
 
 namespace kalumbo::test {
 namespace {
@@ -35,11 +36,18 @@ std::ostream& operator<<(std::ostream& Aus, const TAusgang& Ausgang)
                << Ausgang.Hoehe;
 }
 
-TAusgang AusSpeicher(const std::vector<std::uint8_t>& Jpeg)
+// From a file, as the desktop game reads one, or from memory.
+TAusgang Ganz(const std::vector<std::uint8_t>& Jpeg, bool AusDatei)
 {
     TAusgang Ausgang;
     try {
-        TPixelbild Bild = DekodiereJpeg(Jpeg.data(), Jpeg.size());
+        TPixelbild Bild;
+        if (AusDatei) {
+            const TTempVerzeichnis Ort;
+            Bild = LiesJpegDatei(Ort.Schreibe("Bild1.jpg", Jpeg).string());
+        } else {
+            Bild = DekodiereJpeg(Jpeg.data(), Jpeg.size());
+        }
         Ausgang.Breite = Bild.Breite;
         Ausgang.Hoehe = Bild.Hoehe;
         Ausgang.Rgb = std::move(Bild.Rgb);
@@ -87,15 +95,31 @@ std::vector<std::uint8_t> MitKommentar(std::vector<std::uint8_t> Jpeg, std::size
     return Jpeg;
 }
 
-TEST(JpegStueckweise, GibtFuerJedeStueckgroesseDasselbeWieDerSpeicher)
+// The picture with runs of set bits, which are no Huffman code, written
+// over its data now and then, as a damaged copy might have them.
+std::vector<std::uint8_t> Beschaedigt(std::vector<std::uint8_t> Jpeg)
+{
+    for (std::size_t I = FindeBildkopf(Jpeg) + 1000; I + 10 < Jpeg.size(); I += 1500)
+        for (std::size_t J = 0; J < 8; J += 2) {
+            Jpeg[I + J] = 0xFF;
+            Jpeg[I + J + 1] = 0x00;
+        }
+    return Jpeg;
+}
+
+TEST(JpegStueckweise, GibtFuerJedeStueckgroesseDasselbeWieDateiUndSpeicher)
 {
     const std::vector<std::uint8_t> Grundlinie = SchreibeJpeg({.Breite = 800, .Hoehe = 600}, Verlauf(800, 600));
+    const std::vector<std::uint8_t> Progressiv =
+        SchreibeJpeg({.Breite = 640, .Hoehe = 480, .Progressiv = true}, Verlauf(640, 480));
     const std::vector<std::uint8_t> PngAnfang = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
     const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> Dateien = {
         {"Grundlinie", Grundlinie},
         {"hochkant, grau", SchreibeJpeg({.Breite = 130, .Hoehe = 520, .Farbart = TFarbart::Grau},
                                         TQuellbild{130, 520, 1, std::vector<std::uint8_t>(130 * 520, 77)})},
-        {"progressiv", SchreibeJpeg({.Breite = 640, .Hoehe = 480, .Progressiv = true}, Verlauf(640, 480))},
+        {"progressiv", Progressiv},
+        {"beschädigt", Beschaedigt(Grundlinie)},
+        {"progressiv beschädigt", Beschaedigt(Progressiv)},
         {"arithmetisch mit Neustarts",
          SchreibeJpeg({.Breite = 500, .Hoehe = 450, .Arithmetisch = true, .Neustartintervall = 3}, Verlauf(500, 450))},
         {"Kommentar über viele Stücke", MitKommentar(Grundlinie, 30000)},
@@ -106,7 +130,8 @@ TEST(JpegStueckweise, GibtFuerJedeStueckgroesseDasselbeWieDerSpeicher)
         {"riesig und progressiv", MitBehaupteterGroesse(true, 65000, 65000)},
     };
     for (const auto& [Name, Jpeg] : Dateien) {
-        const TAusgang Soll = AusSpeicher(Jpeg);
+        const TAusgang Soll = Ganz(Jpeg, true);
+        EXPECT_EQ(Ganz(Jpeg, false), Soll) << Name << ", aus dem Speicher";
         for (const std::size_t Stueckgroesse : {std::size_t{1}, std::size_t{7}, std::size_t{4096}, Jpeg.size() + 1})
             EXPECT_EQ(InStuecken(Jpeg, Stueckgroesse), Soll) << Name << ", Stücke von " << Stueckgroesse << " Bytes";
     }
@@ -117,7 +142,7 @@ TEST(JpegStueckweise, LiestNichtUeberDieSichtbarenZeilenHinaus)
     // The visible rows are the top fifth of the picture.
     const std::vector<std::uint8_t> Jpeg = SchreibeJpeg({.Breite = 600, .Hoehe = 2000}, Verlauf(600, 2000));
     const TAusgang Ausgang = InStuecken(Jpeg, 1024);
-    ASSERT_EQ(Ausgang, AusSpeicher(Jpeg));
+    ASSERT_EQ(Ausgang, Ganz(Jpeg, true));
     EXPECT_LT(Ausgang.Gelesen, Jpeg.size() / 4);
 }
 

@@ -6,6 +6,8 @@
 // used from the next game for that item only, grey beyond a smaller
 // picture; a file the decoder cannot read is reported in the game's
 // message box with the desktop's error number, and the game goes on.
+const fs = require('fs');
+const path = require('path');
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { starteBrowser } = require('./hilfen/browser');
@@ -182,6 +184,29 @@ describe('Eigene Bilder', () => {
     await druecke(seite, erste);
     assert.deepEqual((await zustand(seite)).auswahl, erste);
     assert.ok(aehnlich((await neuesSpielMit(seite, 0)).amBrett([1, 1], 10, 10), GRUEN));
+  });
+
+  test('ein Bild, das den Dekoder lange beschäftigt, hält die Seite nicht an und endet mit der Meldung des Desktops', async () => {
+    // Blocks in arithmetic coding made of nothing, over 65,000 rows in
+    // many scans: the decoder works until its limit of work, which ends
+    // it with the same number on the desktop (JpegFehlerTest.cpp).
+    const inhalt = fs.readFileSync(path.join(__dirname, '../../fuzz/korpus/bild/arithmetisch-progressiv-ohne-daten.jpg'));
+    await seite.evaluate(() => {
+      window.bilderBisZurMeldung = 0;
+      const zaehle = () => {
+        if (Meldung.istOffen())
+          return;
+        ++window.bilderBisZurMeldung;
+        requestAnimationFrame(zaehle);
+      };
+      requestAnimationFrame(zaehle);
+    });
+    await lasseFallen(seite, [...inhalt], 'endlos.jpg');
+    await seite.waitForSelector('#Meldung', { state: 'visible' });
+    assert.equal(await seite.textContent('#MeldungText'), `${unlesbar('endlos.jpg', 16)}.`);
+    // Decoded on the page's own thread, it would have drawn a frame or two.
+    assert.ok(await seite.evaluate(() => window.bilderBisZurMeldung) >= 5);
+    await seite.click('#MeldungOk');
   });
 
   test('langes Drücken mit dem Finger auf "Bild3" öffnet die Dateiwahl', async () => {
