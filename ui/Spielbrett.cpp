@@ -76,9 +76,9 @@ TSpielbrett::TSpielbrett(QWidget* Eltern) : TBildFeld(Eltern)
     setAccessibleName(QText(Texte::SpielbrettName));
 }
 
-void TSpielbrett::Steuere(TSpielsteuerung& Neu)
+void TSpielbrett::Steuere(TSpielsteuerung* Neu)
 {
-    Steuerung = &Neu;
+    Steuerung = Neu;
 }
 
 QImage& TSpielbrett::Zeigerebene()

@@ -17,7 +17,8 @@ public:
     explicit TSpielbrett(QWidget* Eltern);
 
     // Set once by the window, before the board is shown.
-    void Steuere(TSpielsteuerung& Neu);
+    // Null lets go of the steering, as the window does before its members die.
+    void Steuere(TSpielsteuerung* Neu);
 
     // The picture above the board, of the board's size, transparent where
     // the frame is not.

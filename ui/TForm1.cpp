@@ -79,7 +79,13 @@ TForm1::TForm1(std::unique_ptr<TZufallsquelle> Zufallsquelle, QWidget* Eltern)
     UebernimmStartfarben(this);
 }
 
-TForm1::~TForm1() = default;
+// The window closes in QWidget's destructor, after the steering and the
+// drawing surfaces are gone, and closing takes the focus off the board: so
+// the board lets go of the steering first.
+TForm1::~TForm1()
+{
+    Spielbrett->Steuere(nullptr);
+}
 
 void TForm1::RichteFensterEin()
 {
@@ -137,7 +143,7 @@ void TForm1::VerbindeHandler()
     Verbinde(HilfeKnopf, &TForm1::HilfeKnopfClick);
     Verbinde(Hilfe->FertigKnopf, &TForm1::FertigKnopfClick);
 
-    Spielbrett->Steuere(Steuerung);
+    Spielbrett->Steuere(&Steuerung);
     // Another shape decides anew which tiles are shut in.
     for (int Index = 0; Index < Form->Items().size(); ++Index)
         connect(Form->Knopf(Index), &QRadioButton::toggled, this, [this](bool Gewaehlt) {
