@@ -8,8 +8,8 @@
 // The pictures are written into the directory once and kept there; without
 // one they go to a temporary directory removed at the end.
 #include "Fotomotiv.h"
-#include "Testbilder.h"
 #include "bild/JpegDekoder.h"
+#include "werkbank/Ordner.h"
 
 #include <benchmark/benchmark.h>
 
@@ -65,7 +65,7 @@ int main(int argc, char** argv)
         std::cerr << "usage: " << argv[0] << " [benchmark flags] [directory for the pictures]\n";
         return 2;
     }
-    std::optional<kalumbo::test::TTempVerzeichnis> Temporaer;
+    std::optional<kalumbo::TTempVerzeichnis> Temporaer;
     std::filesystem::path Ort;
     if (argc == 2) {
         Ort = argv[1];

@@ -5,7 +5,6 @@
 // Each figure comes twice: once up to the board picture being drawn, once
 // with the repaint of the window that follows (the "Bildschirm" ones).
 #include "Fotomotiv.h"
-#include "Testbilder.h"
 #include "game/Paarsuche.h"
 #include "Zaehlbereich.h"
 #include "ui/Anwendung.h"
@@ -13,6 +12,7 @@
 #include "ui/Fehlerbericht.h"
 #include "ui/RadioGruppe.h"
 #include "ui/TForm1.h"
+#include "werkbank/Ordner.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -101,7 +101,7 @@ private:
 };
 
 // Puts the 400 x 400 photo into the working directory as "Bild1.jpg".
-void LegeBild1Ab(const test::TArbeitsverzeichnis& Ort)
+void LegeBild1Ab(const TArbeitsverzeichnis& Ort)
 {
     Ort.Schreibe("Bild1.jpg", FotoAlsJpeg(Brettgroesse, Brettgroesse));
 }
@@ -137,14 +137,14 @@ void NeuesSpiel(benchmark::State& Lauf, bool MitBildschirm)
 
 void NeuesSpielEingebautesBild(benchmark::State& Lauf, bool MitBildschirm)
 {
-    const test::TArbeitsverzeichnis Leer;
+    const TArbeitsverzeichnis Leer;
     NeuesSpiel(Lauf, MitBildschirm);
 }
 
 // A new game over "Bild1.jpg", read and decoded again for every game.
 void NeuesSpielBilddatei(benchmark::State& Lauf, bool MitBildschirm)
 {
-    const test::TArbeitsverzeichnis Ort;
+    const TArbeitsverzeichnis Ort;
     LegeBild1Ab(Ort);
     NeuesSpiel(Lauf, MitBildschirm);
 }
@@ -215,7 +215,7 @@ TRunde SpieleRunde(TLaufendesFenster& Fenster, bool MitBildschirm)
 
 void DruckLoestPaar(benchmark::State& Lauf, bool MitBildschirm)
 {
-    const test::TArbeitsverzeichnis Leer;
+    const TArbeitsverzeichnis Leer;
     TLaufendesFenster Fenster;
     std::int64_t Druecke = 0;
     double Rechenzeiten = 0; // the rounds' means, summed

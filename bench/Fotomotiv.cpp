@@ -150,9 +150,9 @@ std::uint8_t MitKorn(float Wert, int X, int Y, std::uint32_t Kanal)
 
 } // namespace
 
-test::TQuellbild Fotomotiv(int Breite, int Hoehe)
+TQuellbild Fotomotiv(int Breite, int Hoehe)
 {
-    test::TQuellbild Bild{Breite, Hoehe, 3, {}};
+    TQuellbild Bild{Breite, Hoehe, 3, {}};
     Bild.Werte.resize(std::size_t(Breite) * Hoehe * 3);
     std::vector<float> Horizont(static_cast<std::size_t>(Breite));
     for (int X = 0; X < Breite; ++X)
@@ -177,13 +177,13 @@ test::TQuellbild Fotomotiv(int Breite, int Hoehe)
 
 std::vector<std::uint8_t> FotoAlsJpeg(int Breite, int Hoehe, bool Progressiv)
 {
-    const test::TJpegArt Art{.Breite = Breite,
-                             .Hoehe = Hoehe,
-                             .Farbart = test::TFarbart::YCbCr,
-                             .Abtastung = test::TAbtastung::Halb420,
-                             .Progressiv = Progressiv,
-                             .Qualitaet = 90};
-    return test::SchreibeJpeg(Art, Fotomotiv(Breite, Hoehe));
+    const TJpegArt Art{.Breite = Breite,
+                       .Hoehe = Hoehe,
+                       .Farbart = TFarbart::YCbCr,
+                       .Abtastung = TAbtastung::Halb420,
+                       .Progressiv = Progressiv,
+                       .Qualitaet = 90};
+    return SchreibeJpeg(Art, Fotomotiv(Breite, Hoehe));
 }
 
 } // namespace kalumbo::messung

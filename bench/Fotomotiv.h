@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "JpegSchreiber.h"
+#include "werkbank/JpegSchreiber.h"
 
 #include <cstdint>
 #include <vector>
@@ -12,7 +12,7 @@ namespace kalumbo::messung {
 // clouds and sun, hills, a house, trees, grass whose texture is measured in
 // pixels (so a large picture has fine detail everywhere, as a camera's
 // has), and a little grain. The same scene at every size.
-test::TQuellbild Fotomotiv(int Breite, int Hoehe);
+TQuellbild Fotomotiv(int Breite, int Hoehe);
 
 // The scene as a JPEG at quality 90 with 4:2:0 chroma, as cameras and
 // photo programs usually store it; baseline or progressive.

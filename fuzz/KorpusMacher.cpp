@@ -9,8 +9,7 @@
 //
 //   korpusmacher <directory>
 
-#include "JpegSchreiber.h"
-#include "Testbilder.h"
+#include "werkbank/Kunstbilder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace kalumbo::test {
+namespace kalumbo {
 namespace {
 
 using TBytes = std::vector<std::uint8_t>;
@@ -228,7 +227,7 @@ bool Schreibe(const std::filesystem::path& Ordner, const std::vector<TEintrag>& 
 }
 
 } // namespace
-} // namespace kalumbo::test
+} // namespace kalumbo
 
 int main(int argc, char** argv)
 {
@@ -237,6 +236,6 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::filesystem::path Ziel = argv[1];
-    using namespace kalumbo::test;
+    using namespace kalumbo;
     return Schreibe(Ziel / "bild", Bilder()) && Schreibe(Ziel / "klassenlink", Klassenlinks()) ? 0 : 1;
 }

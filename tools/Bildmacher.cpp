@@ -3,9 +3,9 @@
 // Bild1.jpg .. Bild4.jpg into the directory given on the command line.
 // Run it again after changing a picture; it gives the same bytes every time.
 
-#include "JpegSchreiber.h"
 #include "Leinwand.h"
 #include "Motive.h"
+#include "werkbank/JpegSchreiber.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -30,6 +30,19 @@ struct Motiv {
     const char* datei;
     void (*male)(Leinwand&);
 };
+
+// Colour halved in both directions (4:2:0), as photos are stored, with
+// Huffman tables made for the picture.
+std::vector<std::uint8_t> AlsJpeg(const Leinwand& leinwand, int qualitaet)
+{
+    const TJpegArt art{.Breite = leinwand.Breite(),
+                       .Hoehe = leinwand.Hoehe(),
+                       .Farbart = TFarbart::YCbCr,
+                       .Abtastung = TAbtastung::Halb420,
+                       .Qualitaet = qualitaet,
+                       .Optimiert = true};
+    return SchreibeJpeg(art, TQuellbild{leinwand.Breite(), leinwand.Hoehe(), 3, leinwand.Rgb()});
+}
 
 bool Schreiben(const std::filesystem::path& pfad, const std::vector<std::uint8_t>& bytes)
 {

@@ -3,7 +3,7 @@
 // must give exactly the files that are kept, so that anyone can remake them.
 
 #include "JpegMarker.h"
-#include "Testbilder.h"
+#include "werkbank/Ordner.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ const std::filesystem::path Assets = KALUMBO_ASSETS;
 
 TEST(Bildmacher, MachtDieGespeichertenBilderByteFuerByteNeu)
 {
-    const test::TTempVerzeichnis Ablage;
+    const TTempVerzeichnis Ablage;
     const std::filesystem::path& ziel = Ablage.Pfad();
 
     const std::string aufruf = std::string("\"") + KALUMBO_BILDMACHER + "\" \"" + ziel.string() + "\" > /dev/null";

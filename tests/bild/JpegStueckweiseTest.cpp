@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bild/JpegDekoder.h"
-#include "JpegSchreiber.h"
 #include "Testbilder.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,6 @@
 // region is, to the byte, what the JPEG library gives for the whole
 // picture, and ink becomes the nearest colour.
 #include "bild/JpegDekoder.h"
-#include "JpegSchreiber.h"
 #include "Testbilder.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,6 @@
 #include "Fensterhilfen.h"
 #include "Laeufe.h"
 
-#include "JpegSchreiber.h"
 #include "Testbilder.h"
 #include "ui/Hintergrundbilder.h"
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fensterhilfen.h"
 
-#include "JpegSchreiber.h"
 #include "Testbilder.h"
 #include "ui/Hilfe.h"
 #include "ui/Hintergrundbilder.h"

@@ -1,65 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "JpegSchreiber.h"
+#include "werkbank/Kunstbilder.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include "werkbank/Kodierer.h"
+
+#include <algorithm>
 #include <stdexcept>
 
-#include <jpeglib.h>
-
-namespace kalumbo::test {
+namespace kalumbo {
 
 namespace {
-
-J_COLOR_SPACE Eingabefarben(TFarbart Farbart)
-{
-    switch (Farbart) {
-    case TFarbart::Grau:
-        return JCS_GRAYSCALE;
-    case TFarbart::Cmyk:
-    case TFarbart::Ycck:
-        return JCS_CMYK;
-    case TFarbart::Rgb:
-    case TFarbart::YCbCr:
-        break;
-    }
-    return JCS_RGB;
-}
-
-J_COLOR_SPACE Dateifarben(TFarbart Farbart)
-{
-    switch (Farbart) {
-    case TFarbart::Rgb:
-        return JCS_RGB;
-    case TFarbart::Grau:
-        return JCS_GRAYSCALE;
-    case TFarbart::Cmyk:
-        return JCS_CMYK;
-    case TFarbart::Ycck:
-        return JCS_YCCK;
-    case TFarbart::YCbCr:
-        break;
-    }
-    return JCS_YCbCr;
-}
-
-void SetzeAbtastung(jpeg_compress_struct& Info, TAbtastung Abtastung)
-{
-    switch (Abtastung) {
-    case TAbtastung::Voll444:
-        Info.comp_info[0].h_samp_factor = 1;
-        Info.comp_info[0].v_samp_factor = 1;
-        break;
-    case TAbtastung::Halb420:
-        Info.comp_info[0].h_samp_factor = 2;
-        Info.comp_info[0].v_samp_factor = 2;
-        break;
-    case TAbtastung::Viertel411:
-        Info.comp_info[0].h_samp_factor = 4;
-        Info.comp_info[0].v_samp_factor = 1;
-        break;
-    }
-}
 
 // The scans from the Ab-th on (counted from 1, each from its SOS marker,
 // the last to the end-of-image marker) Wiederholungen times over.
@@ -79,63 +28,34 @@ void WiederholeAbtastungen(std::vector<std::uint8_t>& Jpeg, int Ab, int Wiederho
     Jpeg.insert(Jpeg.end(), {0xFF, 0xD9});
 }
 
-// The library's encoder writing into memory. A test picture that cannot
-// be encoded is a broken test; the library's own handler reports it and
-// ends the run.
-struct TKodierer {
-    jpeg_compress_struct Info{};
-    jpeg_error_mgr Fehler{};
-    unsigned char* Puffer = nullptr;
-    unsigned long Laenge = 0;
-
-    TKodierer()
-    {
-        Info.err = jpeg_std_error(&Fehler);
-        jpeg_create_compress(&Info);
-        jpeg_mem_dest(&Info, &Puffer, &Laenge);
-    }
-    TKodierer(const TKodierer&) = delete;
-    TKodierer& operator=(const TKodierer&) = delete;
-
-    std::vector<std::uint8_t> Fertig()
-    {
-        jpeg_finish_compress(&Info);
-        jpeg_destroy_compress(&Info);
-        std::vector<std::uint8_t> Jpeg(Puffer, Puffer + Laenge);
-        std::free(Puffer);
-        return Jpeg;
-    }
-};
-
 } // namespace
 
-std::vector<std::uint8_t> SchreibeJpeg(const TJpegArt& Art, const TQuellbild& Bild)
+TQuellbild Verlauf(int Breite, int Hoehe)
 {
-    TKodierer Kodierer;
-    jpeg_compress_struct& Info = Kodierer.Info;
-    Info.image_width = static_cast<JDIMENSION>(Art.Breite);
-    Info.image_height = static_cast<JDIMENSION>(Art.Hoehe);
-    Info.input_components = Bild.Kanaele;
-    Info.in_color_space = Eingabefarben(Art.Farbart);
-    jpeg_set_defaults(&Info);
-    jpeg_set_colorspace(&Info, Dateifarben(Art.Farbart));
-    if (Art.Farbart == TFarbart::YCbCr)
-        SetzeAbtastung(Info, Art.Abtastung);
-    if (Art.Farbart == TFarbart::Cmyk || Art.Farbart == TFarbart::Ycck)
-        Info.write_Adobe_marker = Art.AdobeMarker ? TRUE : FALSE;
-    jpeg_set_quality(&Info, Art.Qualitaet, TRUE);
-    if (Art.Progressiv)
-        jpeg_simple_progression(&Info);
-    Info.arith_code = Art.Arithmetisch ? TRUE : FALSE;
-    Info.restart_interval = static_cast<unsigned>(Art.Neustartintervall);
-
-    jpeg_start_compress(&Info, TRUE);
-    const std::size_t Zeilenlaenge = std::size_t(Bild.Breite) * Bild.Kanaele;
-    while (Info.next_scanline < Info.image_height) {
-        auto* Zeile = const_cast<JSAMPLE*>(Bild.Werte.data() + Info.next_scanline * Zeilenlaenge);
-        jpeg_write_scanlines(&Info, &Zeile, 1);
+    TQuellbild Bild{Breite, Hoehe, 3, {}};
+    Bild.Werte.reserve(std::size_t(Breite) * Hoehe * 3);
+    const int Quer = std::max(1, Breite - 1);
+    const int Hoch = std::max(1, Hoehe - 1);
+    const int Schraeg = std::max(1, Breite + Hoehe - 2);
+    for (int Y = 0; Y < Hoehe; ++Y) {
+        for (int X = 0; X < Breite; ++X) {
+            Bild.Werte.push_back(static_cast<std::uint8_t>(96 + X * 159 / Quer));
+            Bild.Werte.push_back(static_cast<std::uint8_t>(96 + Y * 159 / Hoch));
+            Bild.Werte.push_back(static_cast<std::uint8_t>(96 + (X + Y) * 159 / Schraeg));
+        }
     }
-    return Kodierer.Fertig();
+    return Bild;
+}
+
+std::vector<std::uint8_t> MitBehaupteterGroesse(bool Progressiv, int Breite, int Hoehe)
+{
+    std::vector<std::uint8_t> Jpeg = SchreibeJpeg({.Breite = 16, .Hoehe = 16, .Progressiv = Progressiv}, Verlauf(16, 16));
+    const std::size_t Kopf = FindeBildkopf(Jpeg);
+    Jpeg.at(Kopf + 5) = static_cast<std::uint8_t>(Hoehe >> 8);
+    Jpeg.at(Kopf + 6) = static_cast<std::uint8_t>(Hoehe & 0xFF);
+    Jpeg.at(Kopf + 7) = static_cast<std::uint8_t>(Breite >> 8);
+    Jpeg.at(Kopf + 8) = static_cast<std::uint8_t>(Breite & 0xFF);
+    return Jpeg;
 }
 
 std::vector<std::uint8_t> ArithmetischOhneDaten(int Breite, int Hoehe, bool Progressiv, int Wiederholungen)
@@ -201,4 +121,4 @@ std::size_t FindeBildkopf(const std::vector<std::uint8_t>& Jpeg)
     throw std::runtime_error("Kein Bildkopf im Testbild");
 }
 
-} // namespace kalumbo::test
+} // namespace kalumbo

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
-namespace kalumbo::test {
+namespace kalumbo {
 
-// How the test pictures are stored in the file.
+// How a picture is stored in the file.
 enum class TFarbart { Rgb, YCbCr, Grau, Cmyk, Ycck };
 enum class TAbtastung { Voll444, Halb420, Viertel411 };
 
@@ -19,8 +18,9 @@ struct TJpegArt {
     bool Progressiv = false;
     bool Arithmetisch = false;
     int Neustartintervall = 0; // in MCUs, 0 for none
-    int Qualitaet = 97;
+    int Qualitaet = 97;        // 1 to 100, tables always baseline
     bool AdobeMarker = true;   // for CMYK and YCCK
+    bool Optimiert = false;    // Huffman tables made for this picture: fewer bytes
 };
 
 // Pixels to encode, rows from the top: 3 bytes per pixel (R, G, B) for the
@@ -37,17 +37,9 @@ struct TQuellbild {
     }
 };
 
-// Encodes the picture with the library's encoder into a JPEG in memory.
+// The picture as a JPEG in memory, written by the library's encoder with a
+// JFIF 1.1 header where the kind has one (square pixels, no thumbnail). The
+// same picture and kind give the same bytes every time.
 std::vector<std::uint8_t> SchreibeJpeg(const TJpegArt& Art, const TQuellbild& Bild);
 
-// A picture in arithmetic coding, three components of 16 x 16 pixels each
-// with all its coefficients but the first 1, that claims Breite x Hoehe
-// pixels: every block the file does not hold the decoder makes out of its
-// model alone, each as costly as one full of data. In one scan, or
-// progressive with its scans of detail repeated Wiederholungen times.
-std::vector<std::uint8_t> ArithmetischOhneDaten(int Breite, int Hoehe, bool Progressiv, int Wiederholungen = 1);
-
-// Byte offset of the frame header (the SOFn marker) in an encoded picture.
-std::size_t FindeBildkopf(const std::vector<std::uint8_t>& Jpeg);
-
-} // namespace kalumbo::test
+} // namespace kalumbo
