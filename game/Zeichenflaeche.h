@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "texte/Schriftart.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
@@ -46,14 +48,6 @@ constexpr TRechteck Schnitt(const TRechteck& A, const TRechteck& B)
         return {};
     return {Links, Oben, Rechts - Links, Unten - Oben};
 }
-
-// A font of the board, by its character height in board pixels.
-struct TSchrift {
-    int Pixel = 13;
-    bool Fett = false;
-
-    constexpr bool operator==(const TSchrift&) const = default;
-};
 
 // A text's measures in a font, in whole board pixels: how wide it is
 // drawn, and the font's full line height and its ascent above the

@@ -4,7 +4,7 @@
 // What the layout of texte/lage.json says of each kind of control; the
 // header made of the file ("texte/Lage.h") holds one constant per control.
 
-#include "game/Zeichenflaeche.h"
+#include "texte/Schriftart.h"
 
 #include <QPoint>
 #include <QRect>
