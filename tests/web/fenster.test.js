@@ -4,10 +4,17 @@
 // a web server; the help panel; the keys; "Ende".
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { starteBrowser, ZUGRIFF } = require('./hilfen/browser');
+const fs = require('fs');
+const path = require('path');
+const { starteBrowser, ZUGRIFF, kannNicht } = require('./hilfen/browser');
 const { zustand, steine } = require('./hilfen/spiel');
 const { Texte, fuelle } = require('./hilfen/texte');
 const Lage = require('./hilfen/lage');
+
+// The glyph the build made from the desktop's picture, as the markup holds
+// it.
+const glyphe = (name) => 'data:image/png;base64,' +
+  fs.readFileSync(path.join(process.env.KALUMBO_GLYPHEN, `${name.toLowerCase()}.png`)).toString('base64');
 
 // What the page shows of each control of the layout: its place in the
 // window's pixels, whatever the scale, counted from its parent (the window,
@@ -59,12 +66,30 @@ const rgb = (farbe) => `rgb(${[1, 3, 5].map((stelle) => parseInt(farbe.slice(ste
 
 for (const weg of ['datei', 'server']) {
   describe(`Das Fenster beim Start (${weg === 'datei' ? 'file://' : 'Webserver'})`, () => {
-    let browser, seite;
+    let browser, besuch, seite;
     before(async () => {
       browser = await starteBrowser();
-      ({ seite } = await browser.oeffne(weg));
+      besuch = await browser.oeffne(weg);
+      ({ seite } = besuch);
     });
     after(() => browser.schliesse());
+
+    // The window waits for the tile font and shows in it; the font is
+    // asked for once, in the head, not again by the style sheet, and the
+    // glyphs come inside the markup.
+    test('das Fenster zeigt sich in seiner Schrift, jede Datei wird einmal angefragt',
+         { skip: weg === 'datei' && kannNicht('dateiAnfragen') }, async () => {
+      assert.deepEqual(await seite.evaluate(() => [...document.fonts].map((schrift) =>
+        [schrift.family.replace(/"/g, ''), schrift.weight, schrift.status])),
+      [['Kalumbo Sans', '400', 'loaded'], ['Kalumbo Sans', '700', 'loaded']]);
+      await browser.sammle();
+      const dateien = besuch.anfragen.filter((adresse) => !/^(data|blob):/.test(adresse))
+        .map((adresse) => new URL(adresse).pathname.split('/').pop());
+      assert.deepEqual(dateien.filter((datei, stelle) => dateien.indexOf(datei) !== stelle), [], dateien.join(' '));
+      for (const schnitt of ['Regular', 'Bold'])
+        assert.ok(dateien.includes(`LiberationSans-${schnitt}.woff2`), dateien.join(' '));
+      assert.ok(!dateien.some((datei) => datei.endsWith('.png')), dateien.join(' '));
+    });
 
     test('jedes Steuerelement liegt und heißt, wie texte/lage.json sagt', async () => {
       assert.equal(await seite.title(), Texte[Lage.Fenster.Titel]);
@@ -102,7 +127,7 @@ for (const weg of ['datei', 'server']) {
         if (control.Hinweis)
           assert.equal(teil.hinweis, Texte[control.Hinweis], name);
         if (control.Glyphe)
-          assert.deepEqual(teil.glyphe, [`glyphen/${control.Glyphe.toLowerCase()}.png`, true], name);
+          assert.deepEqual(teil.glyphe, [glyphe(control.Glyphe), true], name);
         if ('NurLesen' in control)
           assert.equal(teil.nurLesen, control.NurLesen, name);
         if (control.Art === 'Knopf') {
