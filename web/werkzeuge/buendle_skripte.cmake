@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Puts the page's own scripts into one file, so the browser loads one file
-# for them, not one each:
+# Puts the page's own scripts into one file, which the build then writes
+# into the markup (bette_ein.py --ans-ende):
 #   cmake -DMarkup=<filled index.html> -DQuelle=<folder> -DErzeugt=<folder>
 #         -DSeite=<page's index.html> -DSkripte=<its scripts' file> -P buendle_skripte.cmake
 # The scripts are the markup's lines <script defer src="skripte/NAME.js">,
