@@ -76,8 +76,8 @@ for (const weg of ['datei', 'server']) {
 
     // The window waits for the tile font and shows in it; the font is
     // asked for once, in the head, not again by the style sheet, and the
-    // glyphs come inside the markup.
-    test('das Fenster zeigt sich in seiner Schrift, jede Datei wird einmal angefragt',
+    // glyphs and the page's scripts come inside the markup.
+    test('das Fenster zeigt sich in seiner Schrift, jede Datei wird einmal angefragt, von den Skripten nur die Regeln',
          { skip: weg === 'datei' && kannNicht('dateiAnfragen') }, async () => {
       assert.deepEqual(await seite.evaluate(() => [...document.fonts].map((schrift) =>
         [schrift.family.replace(/"/g, ''), schrift.weight, schrift.status])),
@@ -89,6 +89,9 @@ for (const weg of ['datei', 'server']) {
       for (const schnitt of ['Regular', 'Bold'])
         assert.ok(dateien.includes(`LiberationSans-${schnitt}.woff2`), dateien.join(' '));
       assert.ok(!dateien.some((datei) => datei.endsWith('.png')), dateien.join(' '));
+      // The page's own scripts come inside the markup; of scripts, the
+      // start asks for the rules alone (the decoder waits for an own picture).
+      assert.deepEqual(dateien.filter((datei) => datei.endsWith('.js')), ['regeln.js'], dateien.join(' '));
     });
 
     test('jedes Steuerelement liegt und heißt, wie texte/lage.json sagt', async () => {
