@@ -226,7 +226,10 @@ describe('Hilfe, Tasten und Ende', () => {
     assert.ok(await seite.isVisible('#Hilfe'));
   });
 
-  test('Eingabe drückt nur einen Knopf mit dem Fokus, sonst "Fertig"', async () => {
+  test('Eingabe drückt nur einen Knopf mit dem Fokus, sonst "Fertig"; im Text der Hilfe keinen', async () => {
+    await seite.focus('#Erklaerung');
+    await seite.keyboard.press('Enter');
+    assert.ok(await seite.isVisible('#Hilfe'), 'Eingabe im Text der Hilfe drückte "Fertig"');
     await seite.focus('#ReiterSpiel');
     await seite.keyboard.press('Enter');
     assert.ok(await seite.isVisible('#Spiel'));
@@ -237,7 +240,7 @@ describe('Hilfe, Tasten und Ende', () => {
     assert.ok(!(await seite.isVisible('#Hilfe')));
   });
 
-  test('nur das Brett nimmt eine fallen gelassene Datei an', async () => {
+  test('nur das Brett nimmt eine fallen gelassene Datei an, und die Meldung gibt den Fokus zurück', async () => {
     // Every text the message box shows, in its order.
     await seite.evaluate(() => {
       const text = document.getElementById('MeldungText');
@@ -245,17 +248,37 @@ describe('Hilfe, Tasten und Ende', () => {
       new MutationObserver(() => window.__meldungen.push(text.textContent))
         .observe(text, { childList: true, characterData: true, subtree: true });
     });
+    await seite.focus('#HilfeKnopf');
     await lasseFallen(seite, '#Seiten', 'daneben.jpg');
     await lasseFallen(seite, '#Spielbrett', 'drauf.jpg');
     await seite.waitForSelector('#Meldung');
     const gezeigt = await seite.evaluate(() => window.__meldungen);
     assert.ok(gezeigt.length > 0 && gezeigt.every((meldung) => meldung.includes('drauf.jpg')), gezeigt.join(' | '));
-    await seite.click('#MeldungOk');
+    await seite.keyboard.press('Enter');
+    assert.ok(!(await seite.isVisible('#Meldung')));
+    assert.equal(await seite.evaluate(() => document.activeElement.id), 'HilfeKnopf', 'die Meldung gab den Fokus nicht zurück');
   });
 
-  test(`${ZUGRIFF}+N beginnt ein Spiel, ${ZUGRIFF}+H zeigt die Hilfe`, async () => {
+  test(`${ZUGRIFF}+N beginnt ein Spiel, gehalten nur eines, ${ZUGRIFF}+H zeigt die Hilfe`, async () => {
+    await seite.evaluate(() => Spiel.saeeFest(11));
     await seite.keyboard.press(`${ZUGRIFF}+n`);
-    assert.equal(steine(await zustand(seite)).length, 36);
+    const einmal = await zustand(seite);
+    assert.equal(steine(einmal).length, 36);
+    // Held, the browser repeats the letter's keydown, marked as such, until
+    // it is let go; the same seed then deals the same single game.
+    await seite.evaluate(() => Spiel.saeeFest(11));
+    const halten = ZUGRIFF.split('+');
+    for (const taste of halten)
+      await seite.keyboard.down(taste);
+    await seite.keyboard.down('n');
+    await seite.evaluate((halten) => [1, 2, 3].forEach(() => document.activeElement.dispatchEvent(new KeyboardEvent('keydown', {
+      key: 'n', code: 'KeyN', altKey: true, shiftKey: halten.includes('Shift'), ctrlKey: halten.includes('Control'),
+      repeat: true, bubbles: true, cancelable: true,
+    }))), halten);
+    await seite.keyboard.up('n');
+    for (const taste of halten.reverse())
+      await seite.keyboard.up(taste);
+    assert.deepEqual(await zustand(seite), einmal, 'ein gehaltenes Zeichen begann mehr als ein Spiel');
     assert.equal(await seite.textContent('#Geloest'), fuelle(Texte.Fortschritt, 0, 18));
     await seite.keyboard.press(`${ZUGRIFF}+h`);
     assert.ok(await seite.isVisible('#Hilfe'));
